@@ -5,6 +5,7 @@
 
 namespace tessarin {
 
+// Its text is Windows-1252, like every text of the core.
 // A failure of the platform while reading or writing a file (not a finding about the user's data): it ends
 // the command that met it, with a message that names the file and the system's reason.
 class ErroEntradaSaida : public std::runtime_error

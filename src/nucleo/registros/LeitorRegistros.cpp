@@ -1,5 +1,6 @@
 #include "registros/LeitorRegistros.h"
 
+#include "dados/Texto1252.h"
 #include "registros/ErroEntradaSaida.h"
 
 #include <algorithm>
@@ -92,8 +93,8 @@ void LeitorRegistros::CarregaBloco(std::int64_t indice)
     const std::int64_t completos = static_cast<std::int64_t>(lidos) / tamanho;
     if (completos == 0) {
         // The size taken at opening promised this record: the file was cut while the run read it.
-        throw ErroEntradaSaida("Erro de leitura em " + caminho_ +
-                               ": o arquivo foi alterado durante a validação (tamanho menor que o esperado)");
+        throw ErroEntradaSaida(ParaWin1252("Erro de leitura em ") + caminho_ +
+                               ParaWin1252(": o arquivo foi alterado durante a validação (tamanho menor que o esperado)"));
     }
     primeiroNoBloco_ = indice;
     registrosNoBloco_ = completos;
