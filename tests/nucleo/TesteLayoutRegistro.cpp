@@ -20,9 +20,9 @@ TEST(LayoutRegistro, CamposCobremORegistroSemFolga)
             EXPECT_EQ(l.Campos.back().Tamanho, 2);
         }
     }
-    EXPECT_EQ(LayoutMestre(GeracaoLayout::V01).Tamanho, TamanhoMestre(GeracaoLayout::V01));
-    EXPECT_EQ(LayoutItem(GeracaoLayout::V03).Tamanho, TamanhoItem(GeracaoLayout::V03));
-    EXPECT_EQ(LayoutDestinatario(GeracaoLayout::V02).Tamanho, TamanhoDestinatario(GeracaoLayout::V02));
+    EXPECT_EQ(LayoutMestre(GeracaoLayout::V01).Tamanho, ComprimentosDaGeracao(GeracaoLayout::V01).Mestre);
+    EXPECT_EQ(LayoutItem(GeracaoLayout::V03).Tamanho, ComprimentosDaGeracao(GeracaoLayout::V03).Item);
+    EXPECT_EQ(LayoutDestinatario(GeracaoLayout::V02).Tamanho, ComprimentosDaGeracao(GeracaoLayout::V02).Destinatario);
 }
 
 TEST(LayoutRegistro, CodigoDeAutenticacaoPorGeracao)
