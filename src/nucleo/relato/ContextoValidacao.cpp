@@ -43,8 +43,10 @@ void ContextoValidacao::Reinicia()
     TotaisItem.fill(0.0);
     DivergenciasRegistroMestre = DivergenciasDocumento = DivergenciasRegistroItem = 0;
     DivergenciasRegistroDestinatario = 0;
-    Documento.Reinicia();
-    Estatisticas.Reinicia();
+    Mestre.Reinicia();
+    Item.Reinicia();
+    Destinatario.Reinicia();
+    RegistroMestre = {};
 }
 
 } // namespace tessarin

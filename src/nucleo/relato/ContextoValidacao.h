@@ -4,12 +4,15 @@
 #include "dados/GeracaoLayout.h"
 #include "relato/ArquivoLog.h"
 #include "relato/ComponentesVolume.h"
-#include "relato/EstadoDocumento.h"
+#include "relato/EstadoDestinatario.h"
+#include "relato/EstadoItem.h"
+#include "relato/EstadoMestre.h"
 #include "relato/Portas.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tessarin {
 
@@ -71,8 +74,15 @@ struct ContextoValidacao
     std::int32_t DivergenciasDocumento = 0;
     std::int32_t DivergenciasRegistroItem = 0;
     std::int32_t DivergenciasRegistroDestinatario = 0;
-    EstadoDocumento Documento;          // the current document's values and item sums
-    EstatisticasControle Estatisticas; // summaries the control file reads
+    // State of each check family, each in its own header so the families grow apart.
+    EstadoMestre Mestre;
+    EstadoItem Item;
+    EstadoDestinatario Destinatario;
+
+    // The current Mestre record (whole, CR LF included) while its document is validated: the Item and
+    // Destinatario checks compare their copies of its fields. A view into the Mestre reader's block, valid
+    // until the next Mestre record is read.
+    std::string_view RegistroMestre;
 
     // Back to the start values of a run; the volume's components and names are kept.
     void Reinicia();
