@@ -56,7 +56,10 @@ public:
         Respostas.pop_front();
         return r;
     }
-    void Mensagem(TipoMensagem tipo, std::string_view texto) override { Mensagens.push_back({tipo, std::string(texto)}); }
+    void Mensagem(TipoMensagem tipo, std::string_view texto) override
+    {
+        Mensagens.push_back({tipo, std::string(texto)});
+    }
     std::optional<std::string> EscolheArquivoParaSalvar(std::string_view nomeProposto, std::string_view) override
     {
         PropostasSalvar.emplace_back(nomeProposto);

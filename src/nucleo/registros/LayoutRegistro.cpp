@@ -7,13 +7,16 @@ namespace tessarin {
 namespace {
 
 // Mestre fields 1 to 21 are the same in every generation; the generations differ from field 22 on.
-#define MESTRE_COMUM                                                                                                  \
-    {1, 1, 14, "CnpjCpf"}, {2, 15, 14, "InscricaoEstadual"}, {3, 29, 35, "RazaoSocial"}, {4, 64, 2, "Uf"},            \
-        {5, 66, 1, "ClasseConsumo"}, {6, 67, 1, "TipoUtilizacao"}, {7, 68, 2, "GrupoTensao"},                         \
-        {8, 70, 12, "CodigoConsumidor"}, {9, 82, 8, "DataEmissao"}, {10, 90, 2, "Modelo"}, {11, 92, 3, "Serie"},      \
-        {12, 95, 9, "Numero"}, {13, 104, 32, "AutenticacaoDocumento"}, {14, 136, 12, "ValorTotal"},                   \
-        {15, 148, 12, "BaseIcms"}, {16, 160, 12, "ValorIcms"}, {17, 172, 12, "Isentas"}, {18, 184, 12, "Outros"},     \
-        {19, 196, 1, "Situacao"}, {20, 197, 4, "ReferenciaApuracao"}, {21, 201, 9, "ReferenciaItem"}
+#define MESTRE_COMUM                                                                                                   \
+    {1, 1, 14, "CnpjCpf"}, {2, 15, 14, "InscricaoEstadual"}, {3, 29, 35, "RazaoSocial"}, {4, 64, 2, "Uf"},             \
+        {5, 66, 1, "ClasseConsumo"}, {6, 67, 1, "TipoUtilizacao"}, {7, 68, 2, "GrupoTensao"},                          \
+        {8, 70, 12, "CodigoConsumidor"}, {9, 82, 8, "DataEmissao"}, {10, 90, 2, "Modelo"}, {11, 92, 3, "Serie"},       \
+        {12, 95, 9, "Numero"}, {13, 104, 32, "AutenticacaoDocumento"}, {14, 136, 12, "ValorTotal"},                    \
+        {15, 148, 12, "BaseIcms"}, {16, 160, 12, "ValorIcms"}, {17, 172, 12, "Isentas"}, {18, 184, 12, "Outros"},      \
+        {19, 196, 1, "Situacao"}, {20, 197, 4, "ReferenciaApuracao"},                                                  \
+    {                                                                                                                  \
+        21, 201, 9, "ReferenciaItem"                                                                                   \
+    }
 
 constexpr std::array<CampoLayout, 25> MestreV01 = {{MESTRE_COMUM,
                                                     {22, 210, 10, "Terminal"},
@@ -44,11 +47,14 @@ constexpr std::array<CampoLayout, 37> MestreV03 = {{MESTRE_COMUM,
                                                     {37, 426, 2, "FimRegistro"}}};
 #undef MESTRE_COMUM
 
-#define ITEM_COMUM                                                                                                    \
-    {1, 1, 14, "CnpjCpf"}, {2, 15, 2, "Uf"}, {3, 17, 1, "ClasseConsumo"}, {4, 18, 1, "TipoUtilizacao"},               \
-        {5, 19, 2, "GrupoTensao"}, {6, 21, 8, "DataEmissao"}, {7, 29, 2, "Modelo"}, {8, 31, 3, "Serie"},              \
-        {9, 34, 9, "Numero"}, {10, 43, 4, "Cfop"}, {11, 47, 3, "NumeroItem"}, {12, 50, 10, "CodigoItem"},             \
-        {13, 60, 40, "Descricao"}, {14, 100, 4, "Classificacao"}, {15, 104, 6, "Unidade"}
+#define ITEM_COMUM                                                                                                     \
+    {1, 1, 14, "CnpjCpf"}, {2, 15, 2, "Uf"}, {3, 17, 1, "ClasseConsumo"}, {4, 18, 1, "TipoUtilizacao"},                \
+        {5, 19, 2, "GrupoTensao"}, {6, 21, 8, "DataEmissao"}, {7, 29, 2, "Modelo"}, {8, 31, 3, "Serie"},               \
+        {9, 34, 9, "Numero"}, {10, 43, 4, "Cfop"}, {11, 47, 3, "NumeroItem"}, {12, 50, 10, "CodigoItem"},              \
+        {13, 60, 40, "Descricao"}, {14, 100, 4, "Classificacao"},                                                      \
+    {                                                                                                                  \
+        15, 104, 6, "Unidade"                                                                                          \
+    }
 
 constexpr std::array<CampoLayout, 30> ItemV01 = {{ITEM_COMUM,
                                                   {16, 110, 11, "QuantidadeContratada"},
@@ -93,10 +99,13 @@ constexpr std::array<CampoLayout, 39> ItemV03 = {{ITEM_COMUM,
                                                   {39, 332, 2, "FimRegistro"}}};
 #undef ITEM_COMUM
 
-#define DESTINATARIO_COMUM                                                                                            \
-    {1, 1, 14, "CnpjCpf"}, {2, 15, 14, "InscricaoEstadual"}, {3, 29, 35, "RazaoSocial"}, {4, 64, 45, "Logradouro"},   \
-        {5, 109, 5, "Numero"}, {6, 114, 15, "Complemento"}, {7, 129, 8, "Cep"}, {8, 137, 15, "Bairro"},               \
-        {9, 152, 30, "Municipio"}, {10, 182, 2, "Uf"}
+#define DESTINATARIO_COMUM                                                                                             \
+    {1, 1, 14, "CnpjCpf"}, {2, 15, 14, "InscricaoEstadual"}, {3, 29, 35, "RazaoSocial"}, {4, 64, 45, "Logradouro"},    \
+        {5, 109, 5, "Numero"}, {6, 114, 15, "Complemento"}, {7, 129, 8, "Cep"}, {8, 137, 15, "Bairro"},                \
+        {9, 152, 30, "Municipio"},                                                                                     \
+    {                                                                                                                  \
+        10, 182, 2, "Uf"                                                                                               \
+    }
 
 constexpr std::array<CampoLayout, 17> DestinatarioV01 = {{DESTINATARIO_COMUM,
                                                           {11, 184, 10, "TelefoneContato"},

@@ -12,10 +12,12 @@
 
 namespace tessarin {
 
-LeitorRegistros::~LeitorRegistros() { Fecha(); }
+LeitorRegistros::~LeitorRegistros()
+{
+    Fecha();
+}
 
-bool LeitorRegistros::Abre(const std::string& caminho, int tamanhoRegistro, std::string* erro,
-                           std::size_t tamanhoBloco)
+bool LeitorRegistros::Abre(const std::string& caminho, int tamanhoRegistro, std::string* erro, std::size_t tamanhoBloco)
 {
     Fecha();
     caminho_ = caminho;
@@ -27,7 +29,9 @@ bool LeitorRegistros::Abre(const std::string& caminho, int tamanhoRegistro, std:
         }
         return false;
     }
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int codigo = S_ISDIR(info.st_mode) ? EISDIR : errno;
         if (erro != nullptr) {
@@ -93,8 +97,9 @@ void LeitorRegistros::CarregaBloco(std::int64_t indice)
     const std::int64_t completos = static_cast<std::int64_t>(lidos) / tamanho;
     if (completos == 0) {
         // The size taken at opening promised this record: the file was cut while the run read it.
-        throw ErroEntradaSaida(ParaWin1252("Erro de leitura em ") + caminho_ +
-                               ParaWin1252(": o arquivo foi alterado durante a validação (tamanho menor que o esperado)"));
+        throw ErroEntradaSaida(
+            ParaWin1252("Erro de leitura em ") + caminho_ +
+            ParaWin1252(": o arquivo foi alterado durante a validação (tamanho menor que o esperado)"));
     }
     primeiroNoBloco_ = indice;
     registrosNoBloco_ = completos;

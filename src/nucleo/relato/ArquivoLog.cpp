@@ -20,7 +20,8 @@ void ArquivoLog::Cria(const std::string& caminho)
     caminho_ = caminho;
     arquivo_ = std::fopen(caminho.c_str(), "wb");
     if (arquivo_ == nullptr) {
-        throw ErroEntradaSaida::DoSistema(ParaWin1252("Não foi possível criar o arquivo de ocorrências"), caminho, errno);
+        throw ErroEntradaSaida::DoSistema(ParaWin1252("Não foi possível criar o arquivo de ocorrências"), caminho,
+                                          errno);
     }
 }
 

@@ -34,7 +34,10 @@ std::string HoraDoDia(const Instante& i)
     return texto;
 }
 
-std::string DataHora(const Instante& i) { return DataDDMMAAAA(i) + " " + HoraDoDia(i); }
+std::string DataHora(const Instante& i)
+{
+    return DataDDMMAAAA(i) + " " + HoraDoDia(i);
+}
 
 std::string Duracao(const Instante& inicio, const Instante& fim)
 {

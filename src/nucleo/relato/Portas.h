@@ -28,10 +28,25 @@ public:
 
 // The value cells of the validation window's summary grid.
 enum class Celula {
-    MestreQtde, ItemQtde, CadastroQtde,
-    MestreVT, MestreBC, MestreICMS, MestreIsentas, MestreOutros,
-    ItemV, ItemD, ItemA, ItemBC, ItemICMS, ItemIsentas, ItemOutros,
-    HashRegistroMestre, HashRubricaMestre, HashRegistroItem, HashRegistroCadastro,
+    MestreQtde,
+    ItemQtde,
+    CadastroQtde,
+    MestreVT,
+    MestreBC,
+    MestreICMS,
+    MestreIsentas,
+    MestreOutros,
+    ItemV,
+    ItemD,
+    ItemA,
+    ItemBC,
+    ItemICMS,
+    ItemIsentas,
+    ItemOutros,
+    HashRegistroMestre,
+    HashRubricaMestre,
+    HashRegistroItem,
+    HashRegistroCadastro,
 };
 inline constexpr int QuantidadeCelulas = static_cast<int>(Celula::HashRegistroCadastro) + 1;
 
@@ -39,7 +54,16 @@ enum class Cor { Branco, Vermelho };
 
 // The commands and check boxes whose state the run decides.
 enum class Botao {
-    Arquivo, Validar, Gerar, Imprimir, Copiar, Salvar, Sair, ChkBoxMestre, ChkBoxItem, ChkBoxCadastro,
+    Arquivo,
+    Validar,
+    Gerar,
+    Imprimir,
+    Copiar,
+    Salvar,
+    Sair,
+    ChkBoxMestre,
+    ChkBoxItem,
+    ChkBoxCadastro,
 };
 inline constexpr int QuantidadeBotoes = static_cast<int>(Botao::ChkBoxCadastro) + 1;
 

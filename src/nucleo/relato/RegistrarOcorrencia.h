@@ -11,11 +11,11 @@ struct ContextoValidacao;
 struct AchadoOcorrencia
 {
     int Codigo = 0;
-    char Tipo = 'E';               // 'E' error, 'A' warning
-    std::string_view Arquivo;      // "M", "I", "D", or what the log line names ("M,I,D", "MxI"...)
-    std::int64_t Registro = 0;     // record number counted from 1; 0 when the finding has none
-    std::string_view Campo;        // two characters, or blanks
-    std::string_view Posicoes;     // "  1 a  14", or blanks
+    char Tipo = 'E';           // 'E' error, 'A' warning
+    std::string_view Arquivo;  // "M", "I", "D", or what the log line names ("M,I,D", "MxI"...)
+    std::int64_t Registro = 0; // record number counted from 1; 0 when the finding has none
+    std::string_view Campo;    // two characters, or blanks
+    std::string_view Posicoes; // "  1 a  14", or blanks
     std::string_view Conteudo;
     std::string_view Documento;
 };
