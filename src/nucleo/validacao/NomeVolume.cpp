@@ -1,7 +1,6 @@
 #include "validacao/NomeVolume.h"
 
 #include "dados/Texto1252.h"
-#include "dados/Versao.h"
 #include "registros/ValidadoresCampo.h"
 
 #include <cstdint>
