@@ -45,7 +45,6 @@ struct ContextoValidacao
 
     // --- Volume (set by the volume choice, read-only during the run) ---
     ComponentesVolume Volume;
-    std::string NomeBase;                               // the Mestre name before "M."
     std::string NomeMestre, NomeItem, NomeDestinatario; // bare names
     std::string Pasta;                                  // folder of the three files
 
