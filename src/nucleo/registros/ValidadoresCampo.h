@@ -11,13 +11,19 @@ namespace tessarin {
 // text gives the negative answer or a message. Positions in comments are 1-based.
 
 // --- Value tests ---
+// True when the text is not a whole number (optional "+" or "-", digits, within int64). Sets `numero`
+// only when it answers false. No allocation: it runs on every numeric field of every record.
 bool NaoNumerico(std::string_view texto, std::int64_t& numero);
 bool SoAlgarismos(std::string_view texto);
 bool SoZeros(std::string_view texto);
 bool NumeroSemZeroInicial(std::string_view texto);
 bool TerminalValido(std::string_view texto);
 bool InteiroComSinal(std::string_view texto);
+// Eight digits AAAAMMDD, a real date between the years (texts, both included); 29 February only in the
+// years 2004 to 2096 divisible by four.
 bool DataValida(std::string_view data, std::string_view anoMinimo, std::string_view anoMaximo);
+// CPF, CNPJ and IE-SP: exactly 11, 14 or 12 digits (CNPJ and IE may carry blanks around them and the
+// separators "." "/" "-"), check digits right; fourteen or twelve zeros are refused.
 bool CpfValido(std::string_view texto);
 bool CnpjValido(std::string_view texto);
 bool IeSpValida(std::string_view texto);
@@ -32,19 +38,26 @@ std::string ReferenciaSubstituido(std::string_view referencia, std::string_view 
 // --- Auxiliary ---
 std::string RemoveSeparadores(std::string_view texto);
 char DigitoModulo11(std::string_view algarismos);
+// Substring membership in a "%"-separated code list ("6" and "%" are in "01%06"); the empty value is in
+// no list.
 bool ConstaNaLista(std::string_view valor, std::string_view lista);
 std::string FormataTelefone(std::string_view texto);
 
 // --- Formatting (Brazilian grouping: "." thousands, "," decimals) ---
+// The text forms take a decimal text (the program's own counts and amounts) and use its nearest whole
+// value, half away from zero; a text that is no number is returned as it came, padded. The int64 and
+// double forms are for hot paths and give the same results without going through a text.
 std::string FormataQuantidade(std::string_view inteiro);
 std::string FormataQuantidade(std::int64_t quantidade);
 std::string FormataQuantidadeLargura(std::string_view inteiro, int largura);
 std::string FormataQuantidadeLargura(std::int64_t quantidade, int largura);
 std::string FormataValor(std::string_view centesimos);
 std::string FormataValor(double centesimos);
+// Nearest whole value, zero-padded to the width; a negative one is "-" and its digits padded to width - 1.
 std::string ZerosAEsquerda(int largura, double numero);
 std::string AlinhaDireita(std::string_view texto, int largura);
 std::string AlinhaEsquerda(std::string_view texto, int largura);
+// What follows the last "\" or "/"; a bare name is returned whole.
 std::string NomeSemCaminho(std::string_view caminho);
 
 } // namespace tessarin
