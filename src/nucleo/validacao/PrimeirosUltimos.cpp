@@ -77,11 +77,12 @@ std::string Trecho(std::string_view registro, std::size_t posicao, std::size_t t
 // The record at `indice`, or an empty view after announcing that it could not be reached.
 std::string_view LeRegistro(LeitorRegistros& leitor, std::int64_t indice, PortaDialogo& dialogo, const char* avisoUtf8)
 {
-    if (!leitor.Posiciona(indice)) {
+    // Positioned at the very end the reader has nothing to give: that record is missing just the same.
+    const std::string_view registro = leitor.Posiciona(indice) ? leitor.Le() : std::string_view();
+    if (registro.empty()) {
         dialogo.Mensagem(TipoMensagem::Advertencia, ParaWin1252(avisoUtf8));
-        return {};
     }
-    return leitor.Le();
+    return registro;
 }
 
 void RegistraNumeroNota(ContextoValidacao& ctx, int codigo, const char* cabecalhoUtf8, std::string_view arquivoLog,
@@ -145,6 +146,9 @@ void LePrimeiroEUltimo(ContextoValidacao& ctx, LeitorRegistros& mestre, LeitorRe
         r = LeRegistro(item, k, dialogo,
                        "O último registro do arquivo item não foi localizado (arquivo com tamanho menor que o devido "
                        "ou erro de leitura)...");
+        if (r.empty()) {
+            continue;
+        }
         ctx.UltimoItemNF = Trecho(r, 34, 9);
         ctx.DataUltimoItem = Trecho(r, 21, 8);
         if (ctx.DataUltimoItem != "00000000") {
