@@ -231,10 +231,18 @@ void InformacoesAdicionais(ContextoValidacao& ctx, const CamposMestre& m)
         Reporta(ctx, 187, f);
         return;
     }
-    std::string chave;
-    chave.reserve(21);
-    chave.append(m.ReferenciaApuracao).append("_").append(m.Modelo).append("_").append(m.Serie).append("_");
-    chave.append(m.Numero);
+    // This document's key, reference_model_series_number, on the stack: substitutes are common documents.
+    std::array<char, 21> buffer{};
+    std::size_t n = 0;
+    for (const std::string_view parte : {m.ReferenciaApuracao, std::string_view("_"), m.Modelo, std::string_view("_"),
+                                         m.Serie, std::string_view("_"), m.Numero}) {
+        for (const char c : parte) {
+            if (n < buffer.size()) {
+                buffer[n++] = c;
+            }
+        }
+    }
+    const std::string_view chave(buffer.data(), n);
     const std::string resposta = ReferenciaSubstituido(f, m.DataEmissao, chave, "1995", ctx.Volume.UFVolume);
     if (resposta != "OK") {
         std::string conteudo(f);

@@ -112,7 +112,8 @@ void InscricaoEstadual(ContextoValidacao& ctx, const CamposMestre& m, const Regr
         }
         return;
     }
-    if (IgualMaiusculas(f, "ISENTO        ")) {
+    // From 1701 only the word as the layout writes it, upper case, is exempt; before, any case.
+    if (r.De1701 ? f == "ISENTO        " : IgualMaiusculas(f, "ISENTO        ")) {
         return;
     }
     bool passa = PreenchidoCorretamente(f) && !IgualMaiusculas(Apara(f), "ISENTA");
