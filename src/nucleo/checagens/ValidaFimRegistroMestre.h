@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace tessarin {
+
+struct ContextoValidacao;
+
+// Second half of a Mestre record's checks: terminal and installation numbers, reserved blanks, the service
+// fields of references from 1701, the record's authentication code, its CR LF and line breaks inside it.
+void ValidaFimRegistroMestre(ContextoValidacao& ctx, std::string_view registro);
+
+} // namespace tessarin
