@@ -133,7 +133,7 @@ TEST(ClassificacaoItem, TerminalExigidoPelaClassificacao)
     for (const Caso& caso : casos) {
         CenarioItem c(caso.referencia, caso.uf, caso.modelo);
         c.Valida(c.Item({{14, caso.classificacao}, {4, caso.classificacao == std::string("0312") ? "2" : "1"}}));
-        EXPECT_EQ(c.ctx.Item.TerminalExigido, caso.exigido) << caso.referencia << " " << caso.classificacao;
+        EXPECT_EQ(c.ctx.Mestre.SomasItens.ExigeTerminal, caso.exigido) << caso.referencia << " " << caso.classificacao;
     }
 }
 

@@ -18,13 +18,13 @@ TEST(ValidaRegistroItem, ItemValidoEmCadaGeracaoNadaReportaESoma)
         CenarioItem c(referencia);
         EXPECT_EQ(c.Valida(c.Item({})), Linhas{}) << referencia;
         EXPECT_TRUE(c.portas.Lista.empty()) << referencia;
-        const EstadoItem& e = c.ctx.Item;
-        EXPECT_EQ(e.SomaValorTotal, 1000);
-        EXPECT_EQ(e.SomaBaseIcms, 1000);
-        EXPECT_EQ(e.SomaValorIcms, 180);
-        EXPECT_EQ(e.TiposUtilizacaoItens, "1");
-        EXPECT_TRUE(e.TipoUtilizacaoConfere);
-        EXPECT_EQ(e.OrdinalItem, 1);
+        const SomasItensDocumento& e = c.ctx.Mestre.SomasItens;
+        EXPECT_EQ(e.ValorTotal, 1000);
+        EXPECT_EQ(e.BaseIcms, 1000);
+        EXPECT_EQ(e.ValorIcms, 180);
+        EXPECT_EQ(e.TiposUtilizacao, "1");
+        EXPECT_TRUE(e.TipoUtilizacaoEncontrado);
+        EXPECT_EQ(c.ctx.Item.OrdinalItem, 1);
         EXPECT_EQ(c.ctx.DivergenciasRegistroItem, 0);
     }
 }
@@ -63,22 +63,23 @@ TEST(ValidaRegistroItem, TiposDeUtilizacaoDoDocumento)
     const char* tipos[] = {"1", "1", "2"};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(c.Valida(c.Item({{4, tipos[i]}, {11, Valor(i + 1, 3)}, {14, "0199"}})), Linhas{});
-        EXPECT_EQ(c.ctx.Item.TipoUtilizacaoConfere, i == 2);
+        EXPECT_EQ(c.ctx.Mestre.SomasItens.TipoUtilizacaoEncontrado, i == 2);
     }
-    EXPECT_EQ(c.ctx.Item.TiposUtilizacaoItens, "1-1-2");
+    EXPECT_EQ(c.ctx.Mestre.SomasItens.TiposUtilizacao, "1-1-2");
 
     // Other models carry the document's type: a different one is the item's fault, and the document's
     // mark is set anyway.
     CenarioItem e("1703", "MG", "06");
     EXPECT_EQ(e.Valida(e.Item({{4, "3"}, {14, "0601"}})), Linhas{"1;E;I;204;[3];000000123"});
-    EXPECT_TRUE(e.ctx.Item.TipoUtilizacaoConfere);
-    EXPECT_EQ(e.ctx.Item.TiposUtilizacaoItens, "3");
+    EXPECT_TRUE(e.ctx.Mestre.SomasItens.TipoUtilizacaoEncontrado);
+    EXPECT_EQ(e.ctx.Mestre.SomasItens.TiposUtilizacao, "3");
 
-    // The next document starts afresh.
+    // The next document starts afresh (the record loop resets both before each walk).
     e.ctx.Item.ReiniciaDocumento();
-    EXPECT_EQ(e.ctx.Item.TiposUtilizacaoItens, "");
-    EXPECT_FALSE(e.ctx.Item.TipoUtilizacaoConfere);
-    EXPECT_EQ(e.ctx.Item.SomaValorTotal, 0);
+    e.ctx.Mestre.SomasItens.Reinicia();
+    EXPECT_EQ(e.ctx.Mestre.SomasItens.TiposUtilizacao, "");
+    EXPECT_FALSE(e.ctx.Mestre.SomasItens.TipoUtilizacaoEncontrado);
+    EXPECT_EQ(e.ctx.Mestre.SomasItens.ValorTotal, 0);
 }
 
 TEST(ValidaRegistroItem, CfopENumeroDoItem)
@@ -196,7 +197,7 @@ TEST(ValidaRegistroItem, QuantidadesEValores)
     for (const Caso& caso : casos) {
         CenarioItem c(caso.referencia);
         EXPECT_EQ(c.Valida(c.Item(caso.campos)), caso.esperadas) << caso.nome;
-        EXPECT_EQ(c.ctx.Item.SomaValorTotal, caso.somaTotal) << caso.nome;
+        EXPECT_EQ(c.ctx.Mestre.SomasItens.ValorTotal, caso.somaTotal) << caso.nome;
     }
 }
 
@@ -211,16 +212,16 @@ TEST(ValidaRegistroItem, SomasDoDocumento)
                      {23, Valor(300)},
                      {24, Valor(200)}}));
     c.Valida(c.Item({{11, "002"}, {18, Valor(5000)}, {21, Valor(5000)}, {22, Valor(900)}, {26, "s"}}));
-    const EstadoItem& e = c.ctx.Item;
-    EXPECT_EQ(e.SomaValorTotal, 15000);
-    EXPECT_EQ(e.SomaDescontos, 1000);
-    EXPECT_EQ(e.SomaAcrescimos, 500);
-    EXPECT_EQ(e.SomaBaseIcms, 14500);
-    EXPECT_EQ(e.SomaValorIcms, 2610);
-    EXPECT_EQ(e.SomaIsentas, 300);
-    EXPECT_EQ(e.SomaOutros, 200);
-    EXPECT_EQ(e.SituacaoUltimoItem, 's');
-    EXPECT_EQ(e.ItensCancelados, 1);
+    const SomasItensDocumento& e = c.ctx.Mestre.SomasItens;
+    EXPECT_EQ(e.ValorTotal, 15000);
+    EXPECT_EQ(e.Descontos, 1000);
+    EXPECT_EQ(e.Acrescimos, 500);
+    EXPECT_EQ(e.BaseIcms, 14500);
+    EXPECT_EQ(e.ValorIcms, 2610);
+    EXPECT_EQ(e.Isentas, 300);
+    EXPECT_EQ(e.Outros, 200);
+    EXPECT_EQ(c.ctx.Item.SituacaoUltimoItem, 's');
+    EXPECT_EQ(c.ctx.Item.ItensCancelados, 1);
 }
 
 TEST(ValidaRegistroItem, SituacaoEPeriodo)

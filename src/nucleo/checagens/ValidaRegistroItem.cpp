@@ -78,19 +78,19 @@ void ConfereComMestre(const Verificacao& v)
 
     const std::string_view tipo = v.Item(4);
     if (e.OrdinalItem > 0) {
-        e.TiposUtilizacaoItens.push_back('-');
+        v.ctx.Mestre.SomasItens.TiposUtilizacao.push_back('-');
     }
-    e.TiposUtilizacaoItens.append(tipo);
+    v.ctx.Mestre.SomasItens.TiposUtilizacao.append(tipo);
 
     if (!v.Comunicacao()) {
         // Other models carry the type of use of the document; the document-level test has nothing to add.
         if (tipo != v.Mestre(6)) {
             v.Reporta(204, tipo);
         }
-        e.TipoUtilizacaoConfere = true;
+        v.ctx.Mestre.SomasItens.TipoUtilizacaoEncontrado = true;
     } else {
         if (tipo == v.Mestre(6)) {
-            e.TipoUtilizacaoConfere = true;
+            v.ctx.Mestre.SomasItens.TipoUtilizacaoEncontrado = true;
         }
         if (!ConstaNaLista(tipo, TiposUtilizacao)) {
             v.Reporta(261, tipo);
@@ -173,7 +173,7 @@ void ConfereTextosEClassificacao(const Verificacao& v)
         v.Reporta(r.Codigo, v.Item(14));
     }
     if (r.ExigeTerminal) {
-        v.ctx.Item.TerminalExigido = true;
+        v.ctx.Mestre.SomasItens.ExigeTerminal = true;
     }
 
     if (v.de1701 && ComecaComBranco(v.Item(15))) {
@@ -194,7 +194,6 @@ void SomaOuReporta(const Verificacao& v, int campo, int codigo, double& soma)
 
 void ConfereValores(const Verificacao& v)
 {
-    EstadoItem& e = v.ctx.Item;
     std::int64_t valor = 0;
     if (!v.Numerico(v.Item(16), valor)) {
         v.Reporta(216, v.Item(16));
@@ -202,19 +201,19 @@ void ConfereValores(const Verificacao& v)
     if (!v.Numerico(v.Item(17), valor)) {
         v.Reporta(217, v.Item(17));
     }
-    SomaOuReporta(v, 18, 218, e.SomaValorTotal);
-    SomaOuReporta(v, 19, 219, e.SomaDescontos);
+    SomaOuReporta(v, 18, 218, v.ctx.Mestre.SomasItens.ValorTotal);
+    SomaOuReporta(v, 19, 219, v.ctx.Mestre.SomasItens.Descontos);
     if (v.de1701 && !SoZeros(v.Item(19))) {
         v.Reporta(249, v.Item(19));
     }
-    SomaOuReporta(v, 20, 220, e.SomaAcrescimos);
+    SomaOuReporta(v, 20, 220, v.ctx.Mestre.SomasItens.Acrescimos);
     if (v.de1701 && !SoZeros(v.Item(20))) {
         v.Reporta(250, v.Item(20));
     }
-    SomaOuReporta(v, 21, 221, e.SomaBaseIcms);
-    SomaOuReporta(v, 22, 222, e.SomaValorIcms);
-    SomaOuReporta(v, 23, 223, e.SomaIsentas);
-    SomaOuReporta(v, 24, 224, e.SomaOutros);
+    SomaOuReporta(v, 21, 221, v.ctx.Mestre.SomasItens.BaseIcms);
+    SomaOuReporta(v, 22, 222, v.ctx.Mestre.SomasItens.ValorIcms);
+    SomaOuReporta(v, 23, 223, v.ctx.Mestre.SomasItens.Isentas);
+    SomaOuReporta(v, 24, 224, v.ctx.Mestre.SomasItens.Outros);
 
     const std::string_view aliquota = v.Item(25);
     if (NaoNumerico(aliquota, valor) || (v.de1701 && !SoAlgarismos(aliquota))) {

@@ -29,20 +29,7 @@ struct ResumoValoresItem
 struct EstadoItem
 {
     // --- Current document: reset by ReiniciaDocumento before its first item ---
-    // Sums of the items' values that passed their numeric test, in centavos.
-    double SomaValorTotal = 0;
-    double SomaBaseIcms = 0;
-    double SomaValorIcms = 0;
-    double SomaIsentas = 0;
-    double SomaOutros = 0;
-    double SomaDescontos = 0;
-    double SomaAcrescimos = 0;
-    // Each item's type of use (field 04) in item order, joined by "-": "1-1-2".
-    std::string TiposUtilizacaoItens;
-    // Some item's type of use equals the Mestre's (always set for models other than 21 and 22).
-    bool TipoUtilizacaoConfere = false;
-    // Some item of a model 21 or 22 document, from 1701, has a classification that requires the terminal.
-    bool TerminalExigido = false;
+    // (The sums and marks the document sums read are kept in ctx.Mestre.SomasItens.)
     // Field 26 of the document's last item as read; '\0' before the first item.
     char SituacaoUltimoItem = '\0';
     // 1 for the document's first item; the item number (field 11) must follow it.
@@ -57,14 +44,9 @@ struct EstadoItem
     ResumoValoresItem ResumoIcmsNegativoEmDocumentoSemIcmsNegativo;
     ResumoValoresItem ResumoIcmsNegativo;
 
-    // Before each document's item walk. Keeps the types-of-use text's buffer so that a run of a million
-    // documents does not allocate for it per document.
+    // Before each document's item walk.
     void ReiniciaDocumento()
     {
-        SomaValorTotal = SomaBaseIcms = SomaValorIcms = SomaIsentas = SomaOutros = SomaDescontos = SomaAcrescimos = 0;
-        TiposUtilizacaoItens.clear();
-        TipoUtilizacaoConfere = false;
-        TerminalExigido = false;
         SituacaoUltimoItem = '\0';
         OrdinalItem = 0;
     }
