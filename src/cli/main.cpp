@@ -1,4 +1,5 @@
 #include "ComandoExemplo.h"
+#include "ComandoValidar.h"
 
 #include <CLI/CLI.hpp>
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     CLI::App app{"Tessarin: validação de volumes do Convênio ICMS 115/03"};
     app.require_subcommand(1);
     tessarin::RegistraComandoExemplo(app);
+    tessarin::RegistraComandoValidar(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
