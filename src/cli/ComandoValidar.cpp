@@ -109,11 +109,7 @@ int Executa(const OpcoesValidar& o)
     }
 
     ContextoValidacao ctx;
-    ctx.Volume = volume.Componentes;
-    ctx.NomeItem = volume.CaminhoItem.filename().string();
-    ctx.NomeDestinatario = volume.CaminhoDestinatario.filename().string();
-    ctx.NomeMestre = volume.CaminhoMestre.filename().string();
-    ctx.Pasta = volume.CaminhoMestre.parent_path().string();
+    DefineVolume(ctx, volume);
 
     std::optional<std::string> log;
     if (!o.Log.empty()) {

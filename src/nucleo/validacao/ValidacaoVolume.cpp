@@ -37,6 +37,16 @@ std::string Texto(const char* utf8)
 
 } // namespace
 
+void DefineVolume(ContextoValidacao& ctx, const VolumeEscolhido& volume)
+{
+    ctx.Volume = volume.Componentes;
+    // The names as they are on disk: a lower-case volume keeps its own names.
+    ctx.NomeMestre = volume.CaminhoMestre.filename().string();
+    ctx.NomeItem = volume.CaminhoItem.filename().string();
+    ctx.NomeDestinatario = volume.CaminhoDestinatario.filename().string();
+    ctx.Pasta = volume.CaminhoMestre.parent_path().string();
+}
+
 void AcrescentaTexto(PortaJanela* janela, std::string_view texto)
 {
     if (janela == nullptr) {

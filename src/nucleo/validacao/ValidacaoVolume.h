@@ -2,6 +2,7 @@
 
 #include "relato/ContextoValidacao.h"
 #include "relato/Portas.h"
+#include "validacao/NomeVolume.h"
 
 #include <string>
 
@@ -48,6 +49,9 @@ private:
     Portas portas_;
     std::int32_t divergenciasVistas_[4] = {0, 0, 0, 0};
 };
+
+// Puts a chosen volume's components, names and folder into the context for the next run.
+void DefineVolume(ContextoValidacao& ctx, const VolumeEscolhido& volume);
 
 // Appends a text to the list, one line per CR LF-separated piece, as a memo shows it.
 void AcrescentaTexto(PortaJanela* janela, std::string_view texto);
