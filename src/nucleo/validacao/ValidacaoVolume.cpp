@@ -142,11 +142,11 @@ void ValidacaoVolume::EncerraPorReferencia(const std::string& texto)
     portas_.Dialogo.Mensagem(TipoMensagem::Erro, " ERROS DETECTADOS: \r\n\r\n" + texto);
 }
 
-void ValidacaoVolume::AtualizaDivergencias()
+void ValidacaoVolume::AtualizaDivergencias(int primeira, int ultima)
 {
     const std::int32_t atuais[4] = {ctx_.DivergenciasRegistroMestre, ctx_.DivergenciasDocumento,
                                     ctx_.DivergenciasRegistroItem, ctx_.DivergenciasRegistroDestinatario};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = primeira; i <= ultima; ++i) {
         if (atuais[i] != divergenciasVistas_[i]) {
             divergenciasVistas_[i] = atuais[i];
             static const std::string sufixo = ParaWin1252(" divergência(s)");
@@ -228,7 +228,11 @@ void ValidacaoVolume::LacoRegistros(LeitorRegistros& mestre, LeitorRegistros& it
         ctx_.DocumentoAtual.assign(registro.substr(PosNumeroMestre, 9));
         ctx_.CursorItem = 0;
 
+        // Only the record's own code (136) rewrites its cell; the walk's 137 and 138 add to the same count
+        // without touching the text, and show up in the next 136's count.
+        divergenciasVistas_[0] = ctx_.DivergenciasRegistroMestre;
         ValidaRegistroMestre(ctx_, registro);
+        AtualizaDivergencias(0, 0);
 
         ctx_.Mestre.SomasItens.Reinicia();
         ctx_.Item.ReiniciaDocumento();
@@ -242,7 +246,7 @@ void ValidacaoVolume::LacoRegistros(LeitorRegistros& mestre, LeitorRegistros& it
                 ValidaRegistroDestinatario(ctx_, cadastro);
             }
         }
-        AtualizaDivergencias();
+        AtualizaDivergencias(1, 3);
 
         portas_.Janela.DefineProgresso(ctx_.IndiceMestre, total);
         portas_.Andamento.ProcessaPendentes();

@@ -39,7 +39,8 @@ private:
     void PerguntaLog();
     void LacoRegistros(LeitorRegistros& mestre, LeitorRegistros& item, LeitorRegistros& destinatario);
     void PercorreItens(LeitorRegistros& item, std::string_view& ultimoItem);
-    void AtualizaDivergencias();
+    // Shows the divergence counts of cells `primeira` to `ultima` (in CelulasDivergencia order) that changed.
+    void AtualizaDivergencias(int primeira, int ultima);
     void EncerraPorEstrutura(const std::string& texto);
     void EncerraPorReferencia(const std::string& texto);
     void Fecha(bool lacoExecutado, bool completo);
