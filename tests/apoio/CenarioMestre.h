@@ -167,4 +167,26 @@ private:
     static inline int contador_ = 0;
 };
 
+// One table row of the Mestre checks: a record of the reference, UF and model with some fields changed,
+// validated on the clock's day, and the log lines it must give.
+struct CasoMestre
+{
+    const char* Nome;
+    std::string Referencia, Uf, Modelo;
+    Trocas Campos;
+    std::vector<std::string> Log;
+    Instante Hoje{2017, 3, 15, 10, 0, 0};
+};
+
+inline void ConfereCasos(const std::vector<CasoMestre>& casos)
+{
+    for (const CasoMestre& c : casos) {
+        SCOPED_TRACE(c.Nome);
+        CenarioMestre cenario(c.Referencia, c.Uf, c.Modelo);
+        cenario.Portas.Hoje = c.Hoje;
+        cenario.Valida(c.Campos);
+        EXPECT_EQ(cenario.Log(), c.Log);
+    }
+}
+
 } // namespace tessarin::teste

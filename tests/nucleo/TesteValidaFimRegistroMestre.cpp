@@ -5,30 +5,10 @@
 namespace tessarin::teste {
 namespace {
 
-struct Caso
-{
-    const char* Nome;
-    std::string Referencia, Uf, Modelo;
-    Trocas Campos;
-    std::vector<std::string> Log;
-    Instante Hoje{2017, 3, 15, 10, 0, 0};
-};
-
-void Confere(const std::vector<Caso>& casos)
-{
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.Nome);
-        CenarioMestre cenario(c.Referencia, c.Uf, c.Modelo);
-        cenario.Portas.Hoje = c.Hoje;
-        cenario.Valida(c.Campos);
-        EXPECT_EQ(cenario.Log(), c.Log);
-    }
-}
-
 TEST(ValidaFimRegistroMestre, TerminalInstalacaoEBrancos)
 {
     const Instante maio2012{2012, 5, 20, 0, 0, 0}, agosto2012{2012, 8, 1, 0, 0, 0};
-    Confere({
+    ConfereCasos({
         {"v_01 zero inicial antes de julho de 2012",
          "1205",
          "RJ",
@@ -77,7 +57,7 @@ TEST(ValidaFimRegistroMestre, TerminalInstalacaoEBrancos)
 
 TEST(ValidaFimRegistroMestre, CamposDeServico)
 {
-    Confere({
+    ConfereCasos({
         {"tipo de informação", "1701", "RJ", "21", {{23, "5"}}, {"1;E;M;165;[5];000000001"}},
         {"tipo de cliente", "1701", "RJ", "21", {{24, "09"}}, {"1;E;M;167;[09];000000001"}},
         {"tipo de cliente energia", "1701", "RJ", "06", {{24, "01"}}, {"1;E;M;166;[01];000000001"}},
@@ -144,7 +124,7 @@ TEST(ValidaFimRegistroMestre, CamposDeServico)
 
 TEST(ValidaFimRegistroMestre, InformacoesAdicionais)
 {
-    Confere({
+    ConfereCasos({
         {"R sem referência", "1701", "RJ", "21", {{19, "R"}}, {"1;E;M;187;[                              ];000000001"}},
         {"N sem referência", "1701", "RJ", "21", {{19, "N"}}, {}},
         {"N com referência certa", "1701", "RJ", "21", {{34, "1612_21_001_000000001_20161215"}}, {}},
