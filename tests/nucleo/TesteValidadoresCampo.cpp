@@ -208,6 +208,25 @@ TEST(ValidadoresCampo, ConstaNaLista)
     }
 }
 
+// The membership test is a plain substring search: every window of a list, and every near miss of one
+// (each byte changed), must be judged as find() judges it, the list's first and last bytes included.
+TEST(ValidadoresCampo, ConstaNaListaComoBuscaDeTrecho)
+{
+    const std::string_view lista = "0101%0102%0199%0201%1107%08 09";
+    for (std::size_t tamanho = 1; tamanho <= 6; ++tamanho) {
+        for (std::size_t inicio = 0; inicio + tamanho <= lista.size(); ++inicio) {
+            std::string valor(lista.substr(inicio, tamanho));
+            EXPECT_TRUE(ConstaNaLista(valor, lista)) << valor;
+            for (std::size_t k = 0; k < valor.size(); ++k) {
+                std::string quase = valor;
+                quase[k] = quase[k] == '9' ? '3' : '9';
+                EXPECT_EQ(ConstaNaLista(quase, lista), lista.find(quase) != std::string_view::npos) << quase;
+            }
+        }
+    }
+    EXPECT_FALSE(ConstaNaLista("0101%0102%0199%0201%1107%08 09 ", lista));
+}
+
 TEST(ValidadoresCampo, TextoValido)
 {
     const std::string semSignificativo =
