@@ -34,6 +34,7 @@ TEST(ValidadoresCampo, NaoNumerico)
         {"doze algarismos com zeros", "000000012345", false, 12345},
         {"sinal no lugar do primeiro zero", "-00000012345", false, -12345},
         {"sinal mais", "+42", false, 42},
+        {"dezoito noves", "999999999999999999", false, 999999999999999999},
         {"maior int64", "9223372036854775807", false, std::numeric_limits<std::int64_t>::max()},
         {"menor int64", "-9223372036854775808", false, std::numeric_limits<std::int64_t>::min()},
         {"acima do int64", "9223372036854775808", true, 0},
@@ -77,6 +78,7 @@ TEST(ValidadoresCampo, TextosDeAlgarismos)
                                  {"positivo", "000000001234", true},
                                  {"menos no meio", "0000-1234", false},
                                  {"menos sozinho", "-", false},
+                                 {"dois menos", "--5", false},
                                  {"vazio", "", false},
                                  {"mais", "+12", false},
                                  {"branco", "12 ", false}};
