@@ -1,6 +1,7 @@
 #include "checagens/ValidaRegistroMestre.h"
 
 #include "checagens/CamposMestre.h"
+#include "checagens/CortesRegistro.h"
 #include "checagens/ValidaFimRegistroMestre.h"
 #include "registros/Md5.h"
 #include "registros/ValidadoresCampo.h"
@@ -400,6 +401,22 @@ bool CodigoDocumentoConfere(const CamposMestre& m, GeracaoLayout geracao)
         junta(m.CnpjEmitente);
     }
     return Md5Confere(std::string_view(texto.data(), tamanho), m.AutenticacaoDocumento);
+}
+
+bool CodigoDocumentoConfere(std::string_view registro, GeracaoLayout geracao)
+{
+    // Only the fields the code covers, cut as CortaCamposMestre cuts them.
+    const CortesRegistro& cortes = CortesMestre(geracao);
+    CamposMestre m;
+    m.CnpjCpf = cortes.Campo(registro, 1);
+    m.DataEmissao = cortes.Campo(registro, 9);
+    m.Numero = cortes.Campo(registro, 12);
+    m.AutenticacaoDocumento = cortes.Campo(registro, 13);
+    m.ValorTotal = cortes.Campo(registro, 14);
+    m.BaseIcms = cortes.Campo(registro, 15);
+    m.ValorIcms = cortes.Campo(registro, 16);
+    m.CnpjEmitente = cortes.Campo(registro, 27);
+    return CodigoDocumentoConfere(m, geracao);
 }
 
 void ValidaRegistroMestre(ContextoValidacao& ctx, std::string_view registro)

@@ -1,6 +1,5 @@
 #include "validacao/DigestsAntecipados.h"
 
-#include "checagens/CamposMestre.h"
 #include "checagens/ValidaRegistroMestre.h"
 #include "registros/LayoutRegistro.h"
 #include "registros/Md5.h"
@@ -169,7 +168,7 @@ void DigestsAntecipados::Calcula(Fluxo fluxo, std::int64_t inicio, std::int64_t 
         }
         const std::string_view digerido = registro.substr(0, std::min(registro.size(), anel.Digerido));
         std::uint8_t entrada = CodigoRegistroConfere(digerido) ? RegistroConfere : 0;
-        if (fluxo == FluxoMestre && CodigoDocumentoConfere(CortaCamposMestre(registro, geracao_), geracao_)) {
+        if (fluxo == FluxoMestre && CodigoDocumentoConfere(registro, geracao_)) {
             entrada |= DocumentoConfere;
         }
         lote.push_back(entrada);
