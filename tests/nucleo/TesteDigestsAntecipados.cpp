@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tessarin::teste {
 
 namespace {
@@ -15,9 +17,13 @@ namespace {
 // A volume larger than one ring of item verdicts, with broken codes of every kind before, inside and after
 // the first blocks, and a document whose item reference jumps a block ahead, so the walk asks for items
 // behind the ring afterwards.
-GeradorVolume VolumeComCodigosQuebrados()
+GeradorVolume VolumeComCodigosQuebrados(const char* referencia = "1701", const char* uf = "SP",
+                                        const char* modelo = "22")
 {
     ParametrosVolume p;
+    p.Referencia = referencia;
+    p.Uf = uf;
+    p.Modelo = modelo;
     p.Documentos = 12000;
     p.ItensPorDocumento = 3;
     GeradorVolume g(p);
@@ -62,18 +68,13 @@ void Executa(const std::filesystem::path& pasta, const std::string& nomeMestre, 
     e.Log = LeArquivo(caminhoLog);
 }
 
-} // namespace
-
-// The digests taken ahead on the second thread change nothing a run shows: the list, the log, the
-// messages and the counts are those of a run that digests every record in the loop, whole or interrupted.
-TEST(DigestsAntecipados, RunIgualAoSequencial)
+// Runs the volume both ways and compares all a run shows.
+void ConfereRunIgualAoSequencial(const std::filesystem::path& pasta, const std::string& nomeMestre)
 {
-    const GeradorVolume gerador = VolumeComCodigosQuebrados();
-    const auto pasta = GravaVolume("digests-antecipados", gerador);
     for (const int interromper : {0, 7000}) {
         Execucao sequencial, paralelo;
-        Executa(pasta, gerador.Nomes().Mestre, false, interromper, sequencial);
-        Executa(pasta, gerador.Nomes().Mestre, true, interromper, paralelo);
+        Executa(pasta, nomeMestre, false, interromper, sequencial);
+        Executa(pasta, nomeMestre, true, interromper, paralelo);
         EXPECT_EQ(paralelo.Resultado.Fim, sequencial.Resultado.Fim);
         EXPECT_EQ(paralelo.Portas.Lista, sequencial.Portas.Lista);
         EXPECT_EQ(MensagensGravadas(paralelo.Portas), MensagensGravadas(sequencial.Portas));
@@ -83,6 +84,21 @@ TEST(DigestsAntecipados, RunIgualAoSequencial)
         EXPECT_EQ(sequencial.Ctx.DivergenciasRegistroItem, interromper == 0 ? 5 : 3) << interromper;
         EXPECT_EQ(sequencial.Ctx.DivergenciasDocumento, 1);
         EXPECT_EQ(sequencial.Ctx.DivergenciasRegistroDestinatario, 1 + (interromper == 0 ? 1 : 0));
+    }
+}
+
+} // namespace
+
+// The digests taken ahead on the second thread change nothing a run shows: the list, the log, the
+// messages and the counts are those of a run that digests every record in the loop, whole or interrupted,
+// in the oldest generation's record lengths as in the newest's.
+TEST(DigestsAntecipados, RunIgualAoSequencial)
+{
+    for (const auto& [referencia, uf, modelo] : {std::tuple{"1701", "SP", "22"}, std::tuple{"1103", "RJ", "06"}}) {
+        SCOPED_TRACE(referencia);
+        const GeradorVolume gerador = VolumeComCodigosQuebrados(referencia, uf, modelo);
+        const auto pasta = GravaVolume(std::string("digests-antecipados-") + referencia, gerador);
+        ConfereRunIgualAoSequencial(pasta, gerador.Nomes().Mestre);
     }
 }
 
