@@ -34,6 +34,7 @@ TEST(ValidadoresCampo, NaoNumerico)
         {"doze algarismos com zeros", "000000012345", false, 12345},
         {"sinal no lugar do primeiro zero", "-00000012345", false, -12345},
         {"sinal mais", "+42", false, 42},
+        {"dezoito noves", "999999999999999999", false, 999999999999999999},
         {"maior int64", "9223372036854775807", false, std::numeric_limits<std::int64_t>::max()},
         {"menor int64", "-9223372036854775808", false, std::numeric_limits<std::int64_t>::min()},
         {"acima do int64", "9223372036854775808", true, 0},
@@ -77,6 +78,7 @@ TEST(ValidadoresCampo, TextosDeAlgarismos)
                                  {"positivo", "000000001234", true},
                                  {"menos no meio", "0000-1234", false},
                                  {"menos sozinho", "-", false},
+                                 {"dois menos", "--5", false},
                                  {"vazio", "", false},
                                  {"mais", "+12", false},
                                  {"branco", "12 ", false}};
@@ -206,6 +208,25 @@ TEST(ValidadoresCampo, ConstaNaLista)
     for (const auto& c : casos) {
         EXPECT_EQ(ConstaNaLista(c.texto, "01%06%21%22"), c.esperado) << c.nome;
     }
+}
+
+// The membership test is a plain substring search: every window of a list, and every near miss of one
+// (each byte changed), must be judged as find() judges it, the list's first and last bytes included.
+TEST(ValidadoresCampo, ConstaNaListaComoBuscaDeTrecho)
+{
+    const std::string_view lista = "0101%0102%0199%0201%1107%08 09";
+    for (std::size_t tamanho = 1; tamanho <= 6; ++tamanho) {
+        for (std::size_t inicio = 0; inicio + tamanho <= lista.size(); ++inicio) {
+            std::string valor(lista.substr(inicio, tamanho));
+            EXPECT_TRUE(ConstaNaLista(valor, lista)) << valor;
+            for (std::size_t k = 0; k < valor.size(); ++k) {
+                std::string quase = valor;
+                quase[k] = quase[k] == '9' ? '3' : '9';
+                EXPECT_EQ(ConstaNaLista(quase, lista), lista.find(quase) != std::string_view::npos) << quase;
+            }
+        }
+    }
+    EXPECT_FALSE(ConstaNaLista("0101%0102%0199%0201%1107%08 09 ", lista));
 }
 
 TEST(ValidadoresCampo, TextoValido)

@@ -436,7 +436,7 @@ private:
 
     void Autenticacao()
     {
-        if (CodigoRegistroConfere(r_)) {
+        if (CodigoConfere(ctx_.Vereditos.Destinatario, [this] { return CodigoRegistroConfere(r_); })) {
             return;
         }
         const std::string_view escrito = r_.size() >= 34 ? r_.substr(r_.size() - 34, 32) : std::string_view{};

@@ -279,7 +279,7 @@ void CamposDeServico(ContextoValidacao& ctx, const CamposMestre& m)
 
 void FimDoRegistro(ContextoValidacao& ctx, std::string_view registro)
 {
-    if (!CodigoRegistroConfere(registro)) {
+    if (!CodigoConfere(ctx.Vereditos.Mestre, [&] { return CodigoRegistroConfere(registro); })) {
         const std::string_view codigo =
             registro.size() >= 34 ? registro.substr(registro.size() - 34, 32) : std::string_view{};
         Reporta(ctx, 136, codigo);

@@ -293,7 +293,7 @@ std::string CodigoDecimal(char c)
 void ConfereIntegridade(const Verificacao& v, std::size_t tamanho)
 {
     const std::string_view r = v.registro.substr(0, tamanho);
-    if (!CodigoRegistroConfere(r)) {
+    if (!CodigoConfere(v.ctx.Vereditos.Item, [&] { return CodigoRegistroConfere(r); })) {
         v.Reporta(231, Trecho(r, r.size() >= 34 ? r.size() - 34 : r.size(), 32));
         ++v.ctx.DivergenciasRegistroItem;
     }

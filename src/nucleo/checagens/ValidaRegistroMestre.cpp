@@ -1,6 +1,7 @@
 #include "checagens/ValidaRegistroMestre.h"
 
 #include "checagens/CamposMestre.h"
+#include "checagens/CortesRegistro.h"
 #include "checagens/ValidaFimRegistroMestre.h"
 #include "registros/Md5.h"
 #include "registros/ValidadoresCampo.h"
@@ -312,24 +313,7 @@ void Numero(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
 
 void AutenticacaoDocumento(ContextoValidacao& ctx, const CamposMestre& m)
 {
-    // Customer, number, total, BC and ICMS; from 1701 also the date and the issuer: 59 or 81 characters.
-    std::array<char, 81> texto{};
-    std::size_t tamanho = 0;
-    auto junta = [&](std::string_view campo) {
-        const std::size_t n = std::min(campo.size(), texto.size() - tamanho);
-        std::memcpy(texto.data() + tamanho, campo.data(), n);
-        tamanho += n;
-    };
-    junta(m.CnpjCpf);
-    junta(m.Numero);
-    junta(m.ValorTotal);
-    junta(m.BaseIcms);
-    junta(m.ValorIcms);
-    if (ctx.Geracao == GeracaoLayout::V03) {
-        junta(m.DataEmissao);
-        junta(m.CnpjEmitente);
-    }
-    if (!Md5Confere(std::string_view(texto.data(), tamanho), m.AutenticacaoDocumento)) {
+    if (!CodigoConfere(ctx.Vereditos.Documento, [&] { return CodigoDocumentoConfere(m, ctx.Geracao); })) {
         Reporta(ctx, 122, m.AutenticacaoDocumento);
         ++ctx.DivergenciasDocumento;
     }
@@ -396,6 +380,44 @@ void ReferenciaApuracao(ContextoValidacao& ctx, const CamposMestre& m)
 }
 
 } // namespace
+
+bool CodigoDocumentoConfere(const CamposMestre& m, GeracaoLayout geracao)
+{
+    // Customer, number, total, BC and ICMS; from 1701 also the date and the issuer: 59 or 81 characters.
+    std::array<char, 81> texto{};
+    std::size_t tamanho = 0;
+    auto junta = [&](std::string_view campo) {
+        const std::size_t n = std::min(campo.size(), texto.size() - tamanho);
+        std::memcpy(texto.data() + tamanho, campo.data(), n);
+        tamanho += n;
+    };
+    junta(m.CnpjCpf);
+    junta(m.Numero);
+    junta(m.ValorTotal);
+    junta(m.BaseIcms);
+    junta(m.ValorIcms);
+    if (geracao == GeracaoLayout::V03) {
+        junta(m.DataEmissao);
+        junta(m.CnpjEmitente);
+    }
+    return Md5Confere(std::string_view(texto.data(), tamanho), m.AutenticacaoDocumento);
+}
+
+bool CodigoDocumentoConfere(std::string_view registro, GeracaoLayout geracao)
+{
+    // Only the fields the code covers, cut as CortaCamposMestre cuts them.
+    const CortesRegistro& cortes = CortesMestre(geracao);
+    CamposMestre m;
+    m.CnpjCpf = cortes.Campo(registro, 1);
+    m.DataEmissao = cortes.Campo(registro, 9);
+    m.Numero = cortes.Campo(registro, 12);
+    m.AutenticacaoDocumento = cortes.Campo(registro, 13);
+    m.ValorTotal = cortes.Campo(registro, 14);
+    m.BaseIcms = cortes.Campo(registro, 15);
+    m.ValorIcms = cortes.Campo(registro, 16);
+    m.CnpjEmitente = cortes.Campo(registro, 27);
+    return CodigoDocumentoConfere(m, geracao);
+}
 
 void ValidaRegistroMestre(ContextoValidacao& ctx, std::string_view registro)
 {

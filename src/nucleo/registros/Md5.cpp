@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <memory>
@@ -92,7 +93,8 @@ std::string Para1252(std::string texto)
 std::string Motivo(int erro)
 {
     if (erro == 0) {
-        return "erro de entrada/sa\xED" "da";
+        return "erro de entrada/sa\xED"
+               "da";
     }
     return Para1252(std::generic_category().message(erro));
 }
@@ -170,8 +172,14 @@ std::string Md5Hex(const DigestMd5& digest)
 
 bool CodigosIguais(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Maiuscula(x) == Maiuscula(y); });
+    if (a.size() != b.size()) {
+        return false;
+    }
+    // Codes are nearly always written in upper case, as the digest's hex form is: one plain comparison.
+    if (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0) {
+        return true;
+    }
+    return std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Maiuscula(x) == Maiuscula(y); });
 }
 
 bool Md5Confere(std::string_view texto, std::string_view codigo)

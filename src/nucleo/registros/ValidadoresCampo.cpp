@@ -76,6 +76,19 @@ bool NaoNumerico(std::string_view texto, std::int64_t& numero)
     // which must be followed by a digit (so "+-5" stays refused).
     const char* ini = texto.data();
     const char* fim = ini + texto.size();
+    // Most fields are plain digits, short enough not to overflow: added up here, as from_chars would.
+    if (texto.size() <= 18 && !texto.empty()) {
+        std::int64_t valor = 0;
+        const char* p = ini;
+        while (p != fim && EhAlgarismo(*p)) {
+            valor = valor * 10 + (*p - '0');
+            ++p;
+        }
+        if (p == fim) {
+            numero = valor;
+            return false;
+        }
+    }
     if (ini != fim && *ini == '+') {
         ++ini;
         if (ini == fim || !EhAlgarismo(*ini)) {
@@ -125,15 +138,17 @@ bool TerminalValido(std::string_view texto)
 
 bool InteiroComSinal(std::string_view texto)
 {
-    bool viuAlgarismo = false;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        if (EhAlgarismo(texto[i])) {
-            viuAlgarismo = true;
-        } else if (texto[i] != '-' || i != 0) {
+    // A "-" only in front, then at least one digit and nothing else.
+    const std::size_t inicio = !texto.empty() && texto.front() == '-' ? 1 : 0;
+    if (inicio == texto.size()) {
+        return false;
+    }
+    for (std::size_t i = inicio; i < texto.size(); ++i) {
+        if (!EhAlgarismo(texto[i])) {
             return false;
         }
     }
-    return viuAlgarismo;
+    return true;
 }
 
 bool DataValida(std::string_view data, std::string_view anoMinimo, std::string_view anoMaximo)
@@ -348,7 +363,30 @@ std::string RemoveSeparadores(std::string_view texto)
 bool ConstaNaLista(std::string_view valor, std::string_view lista)
 {
     // Every text holds the empty text, but an empty field is in no list of codes.
-    return !valor.empty() && lista.find(valor) != std::string_view::npos;
+    if (valor.empty() || valor.size() > lista.size()) {
+        return false;
+    }
+    // The same substring test as find(), written out: the fields are a few characters and the lists a few
+    // hundred, so find()'s memchr and memcmp calls on every candidate cost more than the bytes they compare.
+    // This runs several times per Item record.
+    const char primeiro = valor.front();
+    const char ultimo = valor.back();
+    const std::size_t n = valor.size();
+    const char* p = lista.data();
+    const std::size_t fim = lista.size() - n;
+    for (std::size_t i = 0; i <= fim; ++i) {
+        if (p[i] != primeiro || p[i + n - 1] != ultimo) {
+            continue;
+        }
+        std::size_t j = 1;
+        while (j + 1 < n && p[i + j] == valor[j]) {
+            ++j;
+        }
+        if (j + 1 >= n) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string FormataTelefone(std::string_view texto)

@@ -38,6 +38,7 @@ void ContextoValidacao::Reinicia()
     CursorItem = 0;
     ProximoItemEsperado = 0;
     ItensValidados = 0;
+    Vereditos = VereditosRegistro{};
 
     TotaisMestre.fill(0.0);
     TotaisItem.fill(0.0);

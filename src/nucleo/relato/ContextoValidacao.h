@@ -2,6 +2,7 @@
 
 #include "dados/CatalogoOcorrencias.h"
 #include "dados/GeracaoLayout.h"
+#include "registros/VereditoCodigo.h"
 #include "relato/ArquivoLog.h"
 #include "relato/ComponentesVolume.h"
 #include "relato/EstadoDestinatario.h"
@@ -65,6 +66,8 @@ struct ContextoValidacao
     std::int32_t CursorItem = 0;
     std::int32_t ProximoItemEsperado = 0;
     std::int64_t ItensValidados = 0;
+    // Authentication codes already judged for the records at hand (see VereditosRegistro).
+    VereditosRegistro Vereditos;
 
     // --- Totals and counters kept by the checks ---
     std::array<double, 5> TotaisMestre{}; // Valor Total, BC ICMS, ICMS, Isentas ou NT, Outros

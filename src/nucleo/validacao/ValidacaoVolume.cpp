@@ -10,10 +10,13 @@
 #include "registros/ValidadoresCampo.h"
 #include "relato/RegistrarOcorrencia.h"
 #include "validacao/CabecalhoLog.h"
+#include "validacao/DigestsAntecipados.h"
 #include "validacao/EstruturaVolume.h"
 #include "validacao/FechamentoValidacao.h"
 #include "validacao/PrimeirosUltimos.h"
 #include "validacao/ReferenciaDatas.h"
+
+#include <optional>
 
 namespace tessarin {
 
@@ -156,7 +159,7 @@ void ValidacaoVolume::AtualizaDivergencias(int primeira, int ultima)
     }
 }
 
-void ValidacaoVolume::PercorreItens(LeitorRegistros& item, std::string_view& ultimoItem)
+void ValidacaoVolume::PercorreItens(LeitorRegistros& item, std::string_view& ultimoItem, DigestsAntecipados* digests)
 {
     const std::string_view referencia = ctx_.RegistroMestre.substr(PosReferenciaItem, 9);
     const std::int32_t indice = ctx_.IndiceMestre;
@@ -195,7 +198,11 @@ void ValidacaoVolume::PercorreItens(LeitorRegistros& item, std::string_view& ult
     registro = item.Le();
     while (!registro.empty() && registro.substr(PosNumeroItem, 9) == ctx_.DocumentoAtual) {
         ++ctx_.ItensValidados;
+        if (digests != nullptr) {
+            ctx_.Vereditos.Item = digests->Item(ctx_.CursorItem);
+        }
         ValidaRegistroItem(ctx_, registro);
+        ctx_.Vereditos.Item = VereditoCodigo::Desconhecido;
         ++ctx_.CursorItem;
         if (!item.Posiciona(ctx_.CursorItem)) {
             avisaPonteiro();
@@ -218,6 +225,13 @@ void ValidacaoVolume::PercorreItens(LeitorRegistros& item, std::string_view& ult
 void ValidacaoVolume::LacoRegistros(LeitorRegistros& mestre, LeitorRegistros& item, LeitorRegistros& destinatario)
 {
     const auto total = static_cast<std::int32_t>(ctx_.RegistrosMestre);
+    std::optional<DigestsAntecipados> antecipados;
+    if (digestsEmParalelo_) {
+        antecipados.emplace(ctx_.Geracao, DigestsAntecipados::Arquivo{mestre.Caminho(), mestre.TamanhoRegistro()},
+                            DigestsAntecipados::Arquivo{item.Caminho(), item.TamanhoRegistro()},
+                            DigestsAntecipados::Arquivo{destinatario.Caminho(), destinatario.TamanhoRegistro()});
+    }
+    DigestsAntecipados* const digests = antecipados ? &*antecipados : nullptr;
     for (ctx_.IndiceMestre = 0; ctx_.IndiceMestre < total; ++ctx_.IndiceMestre) {
         mestre.Posiciona(ctx_.IndiceMestre);
         const std::string_view registro = mestre.Le();
@@ -231,19 +245,28 @@ void ValidacaoVolume::LacoRegistros(LeitorRegistros& mestre, LeitorRegistros& it
         // Only the record's own code (136) rewrites its cell; the walk's 137 and 138 add to the same count
         // without touching the text, and show up in the next 136's count.
         divergenciasVistas_[0] = ctx_.DivergenciasRegistroMestre;
+        if (digests != nullptr) {
+            ctx_.Vereditos.Mestre = digests->Mestre(ctx_.IndiceMestre);
+            ctx_.Vereditos.Documento = digests->Documento(ctx_.IndiceMestre);
+        }
         ValidaRegistroMestre(ctx_, registro);
+        ctx_.Vereditos.Mestre = ctx_.Vereditos.Documento = VereditoCodigo::Desconhecido;
         AtualizaDivergencias(0, 0);
 
         ctx_.Mestre.SomasItens.Reinicia();
         ctx_.Item.ReiniciaDocumento();
         std::string_view ultimoItem;
-        PercorreItens(item, ultimoItem);
+        PercorreItens(item, ultimoItem, digests);
         ComparaSomasDocumento(ctx_, ultimoItem);
 
         if (destinatario.Posiciona(ctx_.IndiceMestre)) {
             const std::string_view cadastro = destinatario.Le();
             if (!cadastro.empty()) {
+                if (digests != nullptr) {
+                    ctx_.Vereditos.Destinatario = digests->Destinatario(ctx_.IndiceMestre);
+                }
                 ValidaRegistroDestinatario(ctx_, cadastro);
+                ctx_.Vereditos.Destinatario = VereditoCodigo::Desconhecido;
             }
         }
         AtualizaDivergencias(1, 3);

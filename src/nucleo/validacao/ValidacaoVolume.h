@@ -8,6 +8,7 @@
 
 namespace tessarin {
 
+class DigestsAntecipados;
 class LeitorRegistros;
 
 // How a run ended.
@@ -34,11 +35,15 @@ public:
 
     ResultadoValidacao BtnValidarClick();
 
+    // The record digests are taken ahead on a second thread unless turned off (the results are the same;
+    // tests compare both ways).
+    void DigestsEmParalelo(bool ligado) { digestsEmParalelo_ = ligado; }
+
 private:
     void Inicia();
     void PerguntaLog();
     void LacoRegistros(LeitorRegistros& mestre, LeitorRegistros& item, LeitorRegistros& destinatario);
-    void PercorreItens(LeitorRegistros& item, std::string_view& ultimoItem);
+    void PercorreItens(LeitorRegistros& item, std::string_view& ultimoItem, DigestsAntecipados* digests);
     // Shows the divergence counts of cells `primeira` to `ultima` (in CelulasDivergencia order) that changed.
     void AtualizaDivergencias(int primeira, int ultima);
     void EncerraPorEstrutura(const std::string& texto);
@@ -49,6 +54,7 @@ private:
     ContextoValidacao& ctx_;
     Portas portas_;
     std::int32_t divergenciasVistas_[4] = {0, 0, 0, 0};
+    bool digestsEmParalelo_ = true;
 };
 
 // Puts a chosen volume's components, names and folder into the context for the next run.
