@@ -169,6 +169,20 @@ TEST(DouradoExecucao, PercursoDosItens)
         EXPECT_EQ(Contagem(exec.Ctx, "135"), 1);
         exec.Confere("run-referencia-134-135");
     }
+    // A reference into the previous document, whose items were already walked (134): only the skipped
+    // document's own items turn up as orphans, never the ones validated with their document.
+    {
+        GeradorVolume gerador(Pequeno());
+        ASSERT_TRUE(gerador.DefineCampo(ArquivoVolume::Mestre, 1, 21, "000000002"));
+        const auto pasta = GravaVolume("run-referencia-anterior", gerador);
+        ExecucaoDourada exec(pasta, gerador.Nomes().Mestre, true);
+        EXPECT_EQ(Contagem(exec.Ctx, "134"), 1);
+        EXPECT_EQ(Contagem(exec.Ctx, "234"), 2);
+        EXPECT_NE(exec.Log.find("3;E;I;234;"), std::string::npos);
+        EXPECT_NE(exec.Log.find("4;E;I;234;"), std::string::npos);
+        EXPECT_EQ(exec.Log.find("2;E;I;234;"), std::string::npos);
+        EXPECT_EQ(exec.Ctx.ItensValidados, 4);
+    }
 }
 
 // ESC confirmed after the first record: the loop stops there, the list ends with the interruption lines and

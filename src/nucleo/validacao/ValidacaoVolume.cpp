@@ -18,6 +18,8 @@
 
 #include <optional>
 
+#include <algorithm>
+
 namespace tessarin {
 
 namespace {
@@ -210,7 +212,10 @@ void ValidacaoVolume::PercorreItens(LeitorRegistros& item, std::string_view& ult
         }
         registro = item.Le();
     }
-    ctx_.ProximoItemEsperado = ctx_.CursorItem;
+    // The first item not yet walked never moves back: a reference into an earlier document (134) walks
+    // nothing, and letting it pull the mark back would report that document's items, already validated, as
+    // orphans of nobody.
+    ctx_.ProximoItemEsperado = std::max(ctx_.ProximoItemEsperado, ctx_.CursorItem);
     --ctx_.CursorItem;
     if (ctx_.CursorItem >= 0) {
         // The document sums read the document's last item, as the walk leaves it.
