@@ -14,7 +14,7 @@ bool Comunicacao(std::string_view modelo)
 
 bool NaComunicacao(std::string_view c)
 {
-    for (const std::string_view grupo : ClassifComunicacao) {
+    for (const ListaCodigos& grupo : ClassifComunicacao) {
         if (ConstaNaLista(c, grupo)) {
             return true;
         }

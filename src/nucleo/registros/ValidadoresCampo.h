@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dados/ListaCodigos.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,9 +40,6 @@ std::string ReferenciaSubstituido(std::string_view referencia, std::string_view 
 // --- Auxiliary ---
 std::string RemoveSeparadores(std::string_view texto);
 char DigitoModulo11(std::string_view algarismos);
-// Substring membership in a "%"-separated code list ("6" and "%" are in "01%06"); the empty value is in
-// no list.
-bool ConstaNaLista(std::string_view valor, std::string_view lista);
 std::string FormataTelefone(std::string_view texto);
 
 // --- Formatting (Brazilian grouping: "." thousands, "," decimals) ---
