@@ -1,6 +1,7 @@
 #include "checagens/ComparaSomasDocumento.h"
 
 #include "checagens/CamposMestre.h"
+#include "checagens/CortesRegistro.h"
 #include "dados/Texto1252.h"
 #include "registros/LayoutRegistro.h"
 #include "registros/ValidadoresCampo.h"
@@ -101,17 +102,20 @@ void ComparaSomasDocumento(ContextoValidacao& ctx, std::string_view ultimoItem)
         }
     }
 
-    const CamposMestre m = CortaCamposMestre(ctx.RegistroMestre, ctx.Geracao);
-    if (m.Modelo != "21" && m.Modelo != "22") {
+    // Three fields of the Mestre are all this needs: cut just those, in the places CortaCamposMestre uses.
+    const CortesRegistro& cortes = CortesMestre(ctx.Geracao);
+    const std::string_view modelo = cortes.Campo(ctx.RegistroMestre, 10);
+    if (modelo != "21" && modelo != "22") {
         return;
     }
     if (!s.TipoUtilizacaoEncontrado) {
         std::string conteudo = "Mestre=";
-        conteudo.append(m.TipoUtilizacao).append("; Itens=").append(s.TiposUtilizacao);
+        conteudo.append(cortes.Campo(ctx.RegistroMestre, 6)).append("; Itens=").append(s.TiposUtilizacao);
         Registra(ctx, 189, ctx.IndiceMestre, conteudo);
     }
-    if (ctx.Volume.Referencia >= "1701" && s.ExigeTerminal && texto_campo::EmBranco(m.Terminal)) {
-        Registra(ctx, 195, ctx.IndiceMestre, m.Terminal);
+    const std::string_view terminal = cortes.Campo(ctx.RegistroMestre, 22);
+    if (ctx.Volume.Referencia >= "1701" && s.ExigeTerminal && texto_campo::EmBranco(terminal)) {
+        Registra(ctx, 195, ctx.IndiceMestre, terminal);
     }
 }
 

@@ -313,7 +313,11 @@ void ValidaFimRegistroMestre(ContextoValidacao& ctx, std::string_view registro)
     if (registro.size() > static_cast<std::size_t>(ctx.TamanhoMestre)) {
         registro = registro.substr(0, static_cast<std::size_t>(ctx.TamanhoMestre));
     }
-    const CamposMestre m = CortaCamposMestre(registro, ctx.Geracao);
+    ValidaFimRegistroMestre(ctx, registro, CortaCamposMestre(registro, ctx.Geracao));
+}
+
+void ValidaFimRegistroMestre(ContextoValidacao& ctx, std::string_view registro, const CamposMestre& m)
+{
     const std::string_view referencia = ctx.Volume.Referencia;
     const bool de1701 = referencia >= "1701";
     const bool sp = ctx.Volume.UFVolume == "SP";

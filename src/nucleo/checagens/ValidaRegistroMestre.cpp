@@ -445,7 +445,13 @@ void ValidaRegistroMestre(ContextoValidacao& ctx, std::string_view registro)
     SituacaoETotais(ctx, m, r);
     ReferenciaApuracao(ctx, m);
 
-    ValidaFimRegistroMestre(ctx, registro);
+    // The fields cut above serve the second half too, unless the view runs past the generation's length:
+    // that half looks at the record cut to that length.
+    if (registro.size() <= static_cast<std::size_t>(ctx.TamanhoMestre)) {
+        ValidaFimRegistroMestre(ctx, registro, m);
+    } else {
+        ValidaFimRegistroMestre(ctx, registro);
+    }
 }
 
 } // namespace tessarin
