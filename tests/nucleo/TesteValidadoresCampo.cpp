@@ -229,6 +229,38 @@ TEST(ValidadoresCampo, ConstaNaListaComoBuscaDeTrecho)
     EXPECT_FALSE(ConstaNaLista("0101%0102%0199%0201%1107%08 09 ", lista));
 }
 
+// The one-pass test stands in for NaoNumerico, SoAlgarismos and InteiroComSinal where it says yes, so it
+// must say yes only where all three do, with NaoNumerico's number; 19 digits are left to NaoNumerico.
+TEST(ValidadoresCampo, AlgarismosCurtosSoOndeOsOutrosAceitam)
+{
+    const struct
+    {
+        std::string_view texto;
+        bool aceita;
+    } casos[] = {{"0", true},
+                 {"000000000000012345", true},
+                 {"999999999999999999", true},
+                 {"1234567890123456789", false},
+                 {"", false},
+                 {"-5", false},
+                 {"+5", false},
+                 {" 5", false},
+                 {"5 ", false},
+                 {"1.0", false}};
+    for (const auto& c : casos) {
+        std::int64_t curto = -1;
+        EXPECT_EQ(AlgarismosCurtos(c.texto, curto), c.aceita) << c.texto;
+        if (c.aceita) {
+            std::int64_t numero = -2;
+            EXPECT_FALSE(NaoNumerico(c.texto, numero)) << c.texto;
+            EXPECT_EQ(curto, numero) << c.texto;
+            EXPECT_TRUE(SoAlgarismos(c.texto) && InteiroComSinal(c.texto)) << c.texto;
+        } else {
+            EXPECT_EQ(curto, -1) << c.texto;
+        }
+    }
+}
+
 TEST(ValidadoresCampo, TextoValido)
 {
     const std::string semSignificativo =

@@ -38,7 +38,7 @@ struct Verificacao
     // From 1701 a value must also be plain digits after an optional "-": "+" is refused there.
     bool Numerico(std::string_view texto, std::int64_t& valor) const
     {
-        return !NaoNumerico(texto, valor) && (!de1701 || InteiroComSinal(texto));
+        return AlgarismosCurtos(texto, valor) || (!NaoNumerico(texto, valor) && (!de1701 || InteiroComSinal(texto)));
     }
 };
 
@@ -216,7 +216,7 @@ void ConfereValores(const Verificacao& v)
     SomaOuReporta(v, 24, 224, v.ctx.Mestre.SomasItens.Outros);
 
     const std::string_view aliquota = v.Item(25);
-    if (NaoNumerico(aliquota, valor) || (v.de1701 && !SoAlgarismos(aliquota))) {
+    if (!AlgarismosCurtos(aliquota, valor) && (NaoNumerico(aliquota, valor) || (v.de1701 && !SoAlgarismos(aliquota)))) {
         v.Reporta(225, aliquota);
     } else if (valor != 0 && valor < 100) {
         v.Reporta(226, aliquota);

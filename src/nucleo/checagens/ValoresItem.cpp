@@ -6,6 +6,7 @@
 #include "relato/ContextoValidacao.h"
 #include "relato/RegistrarOcorrencia.h"
 
+#include <array>
 #include <string>
 
 namespace tessarin {
@@ -74,13 +75,21 @@ void ValidaValoresItem(ContextoValidacao& ctx, std::string_view registro, std::i
         return;
     }
     const CamposValores f{campo(14), campo(10), campo(18), campo(21), campo(23), campo(24), campo(22), campo(25)};
-    for (const std::string_view v : {f.Total, f.Base, f.Isentas, f.Outros, f.Icms, f.Aliquota}) {
-        if (!InteiroComSinal(v)) {
+    // Plain digits give their value in the same pass that accepts them; anything else is judged by the
+    // sign test first and read as NaoNumerico reads it.
+    std::array<std::int64_t, 6> valores{};
+    const std::array<std::string_view, 6> textos = {f.Total, f.Base, f.Isentas, f.Outros, f.Icms, f.Aliquota};
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        if (AlgarismosCurtos(textos[i], valores[i])) {
+            continue;
+        }
+        if (!InteiroComSinal(textos[i])) {
             return;
         }
+        valores[i] = Valor(textos[i]);
     }
-    const std::int64_t t = Valor(f.Total), bc = Valor(f.Base), is = Valor(f.Isentas), ou = Valor(f.Outros),
-                       icms = Valor(f.Icms), al = Valor(f.Aliquota);
+    const std::int64_t t = valores[0], bc = valores[1], is = valores[2], ou = valores[3], icms = valores[4],
+                       al = valores[5];
 
     EstadoItem& e = ctx.Item;
     const bool cfop0000 = f.Cfop == "0000";

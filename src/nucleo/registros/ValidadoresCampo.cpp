@@ -74,21 +74,12 @@ bool NaoNumerico(std::string_view texto, std::int64_t& numero)
 {
     // from_chars already refuses blanks, "." and ",", and an empty text; it only lacks the "+" sign,
     // which must be followed by a digit (so "+-5" stays refused).
+    // Most fields are plain digits, short enough not to overflow: added up there, as from_chars would.
+    if (AlgarismosCurtos(texto, numero)) {
+        return false;
+    }
     const char* ini = texto.data();
     const char* fim = ini + texto.size();
-    // Most fields are plain digits, short enough not to overflow: added up here, as from_chars would.
-    if (texto.size() <= 18 && !texto.empty()) {
-        std::int64_t valor = 0;
-        const char* p = ini;
-        while (p != fim && EhAlgarismo(*p)) {
-            valor = valor * 10 + (*p - '0');
-            ++p;
-        }
-        if (p == fim) {
-            numero = valor;
-            return false;
-        }
-    }
     if (ini != fim && *ini == '+') {
         ++ini;
         if (ini == fim || !EhAlgarismo(*ini)) {
