@@ -1,4 +1,5 @@
 #include "dados/ListaCodigos.h"
+#include "dados/ListasCodigos.h"
 #include "dados/ListasCodigosItem.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +47,9 @@ void ComparaComBuscaDeTrecho(const ListaCodigos& lista)
 
 TEST(ListaCodigos, RespondeComoABuscaDeTrecho)
 {
-    for (const ListaCodigos* lista : {&Modelos, &Classes, &ComBranco, &Indicadores, &Unica, &ClassifGrupos06a11Com0697,
-                                      &ClassifTipoUtilizacao[0], &Grupos08e09Valores, &TiposIsencaoReducao}) {
+    for (const ListaCodigos* lista :
+         {&Modelos, &Classes, &ComBranco, &Indicadores, &Unica, &ClassifGrupos06a11Com0697, &ClassifTipoUtilizacao[0],
+          &Grupos08e09Valores, &TiposIsencaoReducao, &AnosBissextosDatas, &ListaUfs, &ListaDias}) {
         ComparaComBuscaDeTrecho(*lista);
     }
 }

@@ -3,6 +3,7 @@
 #include "checagens/CamposMestre.h"
 #include "checagens/CortesRegistro.h"
 #include "checagens/ValidaFimRegistroMestre.h"
+#include "dados/ListasCodigos.h"
 #include "registros/Md5.h"
 #include "registros/ValidadoresCampo.h"
 #include "relato/ContextoValidacao.h"
@@ -17,13 +18,6 @@ namespace tessarin {
 using namespace texto_campo;
 
 namespace {
-
-constexpr std::string_view Meses = "01%02%03%04%05%06%07%08%09%10%11%12";
-constexpr std::string_view Dias =
-    "01%02%03%04%05%06%07%08%09%10%11%12%13%14%15%16%17%18%19%20%21%22%23%24%25%26%27%28%29%30%31";
-constexpr std::string_view Ufs = "AC%AL%AM%AP%BA%CE%DF%ES%GO%MA%MG%MS%MT%PA%PB%PE%PI%PR%RJ%RN%RO%RR%RS%SC%SE%SP%TO%EX";
-// Years with a 29 February that an emission date may carry; the list stops at 2060 on purpose.
-constexpr std::string_view AnosBissextos = "2004 2008 2012 2016 2020 2024 2028 2032 2036 2040 2044 2048 2052 2056 2060";
 
 // What the rules of one record depend on besides its fields.
 struct Regras
@@ -154,7 +148,7 @@ void RazaoSocial(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
 
 void Uf(ContextoValidacao& ctx, const CamposMestre& m)
 {
-    if (!ConstaNaLista(m.Uf, Ufs) || Contem(m.Uf, '%')) {
+    if (!ConstaNaLista(m.Uf, ListaUfs) || Contem(m.Uf, '%')) {
         Reporta(ctx, 104, m.Uf);
     }
 }
@@ -235,10 +229,10 @@ void DataEmissao(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
         return;
     }
     const std::string_view aaaa = f.substr(0, 4), mm = f.substr(4, 2), dd = f.substr(6, 2);
-    if (!ConstaNaLista(dd, Dias) || !SoAlgarismos(dd)) {
+    if (!ConstaNaLista(dd, ListaDias) || !SoAlgarismos(dd)) {
         Reporta(ctx, 112, f);
     }
-    if (!ConstaNaLista(mm, Meses) || !SoAlgarismos(mm)) {
+    if (!ConstaNaLista(mm, ListaMeses) || !SoAlgarismos(mm)) {
         Reporta(ctx, 113, f);
     }
     if (ConstaNaLista(mm, "04%06%09%11")) {
@@ -248,7 +242,7 @@ void DataEmissao(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
     } else if (mm == "02") {
         if (dd > "29") {
             Reporta(ctx, 115, f);
-        } else if (dd == "29" && !ConstaNaLista(aaaa, AnosBissextos)) {
+        } else if (dd == "29" && !ConstaNaLista(aaaa, AnosBissextosEmissao)) {
             Reporta(ctx, 116, f);
         }
     }
@@ -279,7 +273,7 @@ void DataEmissao(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
 
 void Modelo(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
 {
-    if (!ConstaNaLista(m.Modelo, "01%06%21%22") || !SoAlgarismos(m.Modelo)) {
+    if (!ConstaNaLista(m.Modelo, ListaModelos) || !SoAlgarismos(m.Modelo)) {
         Reporta(ctx, r.De1701 ? 163 : 118, m.Modelo);
     }
     if (r.De1601 && m.Modelo != ctx.ModeloVolume) {
@@ -366,7 +360,7 @@ void ReferenciaApuracao(ContextoValidacao& ctx, const CamposMestre& m)
     const std::string_view f = m.ReferenciaApuracao;
     const std::string_view aa = f.substr(0, std::min<std::size_t>(2, f.size()));
     const std::string_view mm = f.size() >= 4 ? f.substr(2, 2) : std::string_view{};
-    if (!ConstaNaLista(mm, Meses) || Contem(mm, '%')) {
+    if (!ConstaNaLista(mm, ListaMeses) || Contem(mm, '%')) {
         Reporta(ctx, 129, f);
     }
     if (mm != ctx.Volume.MesReferencia) {

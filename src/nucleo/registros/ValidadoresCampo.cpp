@@ -1,5 +1,6 @@
 #include "registros/ValidadoresCampo.h"
 
+#include "dados/ListasCodigos.h"
 #include "dados/Texto1252.h"
 
 #include <charconv>
@@ -47,15 +48,6 @@ std::string DocumentoLimpo(std::string_view texto)
 {
     return RemoveSeparadores(AparaBrancos(texto));
 }
-
-constexpr std::string_view ListaDias =
-    "01%02%03%04%05%06%07%08%09%10%11%12%13%14%15%16%17%18%19%20%21%22%23%24%25%26%27%28%29%30%31";
-constexpr std::string_view ListaMeses = "01%02%03%04%05%06%07%08%09%10%11%12";
-// The years that this check grants a 29 February. 1996 and 2000 were leap years too, but the list is
-// part of the published rules: every validator must give a volume the same verdict.
-constexpr std::string_view AnosBissextos = "2004 2008 2012 2016 2020 2024 2028 2032 2036 2040 2044 2048 2052 2056 "
-                                           "2060 2064 2068 2072 2076 2080 2084 2088 2092 2096";
-constexpr std::string_view ListaModelosSubstituido = "01%06%21%22";
 
 // Weighted sum mod 11 as the CNPJ rule wants it: remainders 0 and 1 give digit 0.
 char DigitoCnpj(std::string_view algarismos, std::string_view pesos)
@@ -158,7 +150,7 @@ bool DataValida(std::string_view data, std::string_view anoMinimo, std::string_v
     if ((mes == "04" || mes == "06" || mes == "09" || mes == "11") && dia > "30") {
         return false;
     }
-    if (mes == "02" && (dia > "29" || (dia == "29" && !ConstaNaLista(ano, AnosBissextos)))) {
+    if (mes == "02" && (dia > "29" || (dia == "29" && !ConstaNaLista(ano, AnosBissextosDatas)))) {
         return false;
     }
     return anoMinimo <= ano && ano <= anoMaximo;
@@ -309,7 +301,7 @@ std::string ReferenciaSubstituido(std::string_view referencia, std::string_view 
         return RefSubst + aamm + Posterior + std::string(refChave) + "; ";
     }
     const auto modelo = referencia.substr(5, 2);
-    if (!ConstaNaLista(modelo, ListaModelosSubstituido) || !SoAlgarismos(modelo)) {
+    if (!ConstaNaLista(modelo, ListaModelos) || !SoAlgarismos(modelo)) {
         return Modelo + std::string(modelo) + MesFim;
     }
     const auto serie = referencia.substr(8, 3);

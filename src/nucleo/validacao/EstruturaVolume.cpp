@@ -1,5 +1,6 @@
 #include "validacao/EstruturaVolume.h"
 
+#include "dados/ListasCodigos.h"
 #include "dados/Texto1252.h"
 #include "registros/LeitorRegistros.h"
 #include "registros/ValidadoresCampo.h"
@@ -12,10 +13,6 @@
 namespace tessarin {
 
 namespace {
-
-constexpr std::string_view ListaAnos = "03%04%05%06%07%08%09%10%11%12%13%14%15%16%17%18%19%20%21%22%23%24%25%26%27%"
-                                       "28%29%30%31%32%33%34%35%36%37%38%39%40";
-constexpr std::string_view ListaMeses = "01%02%03%04%05%06%07%08%09%10%11%12";
 
 void RegistraComponente(ContextoValidacao& ctx, int codigo, const char* inicioCabecalhoUtf8, std::string_view valor)
 {
@@ -100,7 +97,7 @@ void ValidaComponentesNome(ContextoValidacao& ctx)
         RegistraComponente(ctx, 413, "Erro: 413 - A série utilizada na formação do nome do arquivo é inválida",
                            v.SerieVolume);
     }
-    if (!SoAlgarismos(v.AnoReferencia) || !ConstaNaLista(v.AnoReferencia, ListaAnos)) {
+    if (!SoAlgarismos(v.AnoReferencia) || !ConstaNaLista(v.AnoReferencia, ListaAnosReferencia)) {
         RegistraComponente(ctx, 414, "Erro: 414 - Ano de referência utilizado na formação do nome do arquivo inválido",
                            v.AnoReferencia);
     }

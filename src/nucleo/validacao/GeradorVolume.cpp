@@ -1,5 +1,6 @@
 #include "validacao/GeradorVolume.h"
 
+#include "dados/ListasCodigos.h"
 #include "dados/Texto1252.h"
 #include "registros/LayoutRegistro.h"
 #include "registros/Md5.h"
@@ -236,8 +237,7 @@ std::string GeradorVolume::ErroParametros() const
     const ParametrosVolume& p = parametros_;
     // Messages are Windows-1252 like every text of the core; the values already are.
     auto falha = [](std::string_view texto, const std::string& valor) { return ParaWin1252(texto) + valor; };
-    if (p.Referencia.size() != 4 || !SoAlgarismos(p.Referencia) ||
-        !ConstaNaLista(p.Referencia.substr(2), "01%02%03%04%05%06%07%08%09%10%11%12")) {
+    if (p.Referencia.size() != 4 || !SoAlgarismos(p.Referencia) || !ConstaNaLista(p.Referencia.substr(2), ListaMeses)) {
         return falha("Referência inválida: ", p.Referencia);
     }
     if (CapitalDaUf(p.Uf) == nullptr) {

@@ -1,5 +1,6 @@
 #include "validacao/NomeVolume.h"
 
+#include "dados/ListasCodigos.h"
 #include "dados/Texto1252.h"
 #include "registros/ValidadoresCampo.h"
 
@@ -10,10 +11,6 @@ namespace tessarin {
 
 namespace {
 
-constexpr std::string_view Meses = "01%02%03%04%05%06%07%08%09%10%11%12";
-constexpr std::string_view Estados =
-    "AC%AL%AM%AP%BA%CE%DF%ES%GO%MA%MG%MS%MT%PA%PB%PE%PI%PR%RJ%RN%RO%RR%RS%SC%SE%SP%TO%EX";
-constexpr std::string_view Modelos = "01%06%21%22";
 constexpr std::string_view CrLf = "\r\n";
 
 // Source literals are UTF-8; the messages leave the core as Windows-1252, so the accented fragments are
@@ -198,7 +195,7 @@ ResultadoNomeMestre ValidarNomeMestre(std::string_view nomeInformado, std::strin
         r.Mensagem = Concatena({T().Status, p.Status, " ", nome});
         return r;
     }
-    if (!ConstaNaLista(MaiusculasWin1252(p.Mes), Meses)) {
+    if (!ConstaNaLista(MaiusculasWin1252(p.Mes), ListaMeses)) {
         r.Mensagem = Concatena({T().MesMestre, p.Mes, " ", nome});
         return r;
     }
@@ -210,7 +207,7 @@ ResultadoNomeMestre ValidarNomeMestre(std::string_view nomeInformado, std::strin
         r.Mensagem = Concatena({T().SerieNaoInformada, nome});
         return r;
     }
-    if (!ConstaNaLista(p.Uf, Estados)) {
+    if (!ConstaNaLista(p.Uf, ListaUfs)) {
         r.Mensagem = Concatena({T().UF, p.Uf, " ", nome});
         return r;
     }
@@ -246,7 +243,7 @@ ResultadoNomeMestre ValidarNomeMestre(std::string_view nomeInformado, std::strin
         } else {
             adiciona(Concatena({"CNPJ [", p.Cnpj, "] deve conter apenas algarismos;"}));
         }
-        if (!ConstaNaLista(p.Modelo, Modelos)) {
+        if (!ConstaNaLista(p.Modelo, ListaModelos)) {
             adiciona(Concatena({T().Modelo, p.Modelo, T().EInvalido}));
         }
         if (const std::string resposta = TextoValido(p.Serie); resposta != "OK") {
@@ -317,7 +314,7 @@ std::string ValidarNomeArquivo(std::string_view nome, std::string_view tipoEsper
     std::string achados;
 
     // A bad month or year replaces whatever was found before it: the two are not reported together.
-    const bool mesBom = ConstaNaLista(MaiusculasWin1252(p.Mes), Meses) && SoAlgarismos(p.Mes);
+    const bool mesBom = ConstaNaLista(MaiusculasWin1252(p.Mes), ListaMeses) && SoAlgarismos(p.Mes);
     const bool anoBom = SoAlgarismos(p.Ano);
     if (!mesBom) {
         achados = Concatena({T().MesArquivo, p.Mes, comNome});
@@ -330,7 +327,7 @@ std::string ValidarNomeArquivo(std::string_view nome, std::string_view tipoEsper
     }
 
     // From here on the first fault found ends the examination, save for the last group.
-    if (achados.empty() && (!ConstaNaLista(p.Uf, Estados) || p.Uf.find('%') != std::string_view::npos)) {
+    if (achados.empty() && (!ConstaNaLista(p.Uf, ListaUfs) || p.Uf.find('%') != std::string_view::npos)) {
         achados = Concatena({T().UF, p.Uf, comNome});
     }
     if (achados.empty()) {
@@ -373,7 +370,7 @@ std::string ValidarNomeArquivo(std::string_view nome, std::string_view tipoEsper
             } else if (!CnpjValido(p.Cnpj)) {
                 achados += fimPadrao(Concatena({"CNPJ [", p.Cnpj, T().CnpjDigito}));
             }
-            if (!ConstaNaLista(p.Modelo, Modelos) || p.Modelo.find('%') != std::string_view::npos) {
+            if (!ConstaNaLista(p.Modelo, ListaModelos) || p.Modelo.find('%') != std::string_view::npos) {
                 achados += fimPadrao(Concatena({T().Modelo, p.Modelo, T().EInvalido}));
             }
             if (ref < "1701") {
