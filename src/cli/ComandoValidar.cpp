@@ -13,6 +13,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -100,6 +101,12 @@ int Executa(const OpcoesValidar& o)
 {
     std::string cnpj;
     if (!CnpjDoContribuinte(o, cnpj)) {
+        return 2;
+    }
+    // The window's open dialog only offers existing files; here the path comes from the command line.
+    std::error_code falha;
+    if (!std::filesystem::is_regular_file(o.Mestre, falha)) {
+        Erro("Arquivo Mestre (" + ParaWin1252(o.Mestre) + ParaWin1252(") não localizado..."));
         return 2;
     }
     const VolumeEscolhido volume = EscolheVolume(o.Mestre, cnpj);

@@ -109,6 +109,7 @@ grep -q "CNPJ" "$tmp/identificacao-invalida.erros" || falha "invalid identificat
 roda 2 sem-arquivo "$tmp/nao-existe/${nome}" --cnpj 11222333000181
 roda 2 cnpj-invalido "$mestre" --cnpj 11222333000182
 roda 2 sem-contribuinte "$mestre"
+grep -q "Arquivo Mestre (.*) não localizado" "$tmp/sem-arquivo.erros" || falha "sem-arquivo: the message does not name the Mestre file"
 for caso in sem-arquivo cnpj-invalido sem-contribuinte identificacao-invalida; do
     [ -s "$tmp/$caso.erros" ] || falha "$caso: no message on standard error"
     [ ! -s "$tmp/$caso.saida" ] || falha "$caso: unexpected standard output"
