@@ -73,16 +73,14 @@ bool LeitorRegistros::Posiciona(std::int64_t indice)
     return true;
 }
 
-void LeitorRegistros::CarregaBloco(std::int64_t indice)
+std::size_t LeitorRegistros::LeAte(char* destino, std::size_t quantidade, std::int64_t deslocamento)
 {
-    const auto tamanho = static_cast<std::int64_t>(tamanho_);
-    const std::int64_t capacidade = static_cast<std::int64_t>(bloco_.size()) / tamanho;
-    const std::int64_t quantos = std::min(capacidade, Registros() - indice);
-    const std::size_t esperado = static_cast<std::size_t>(quantos * tamanho);
+    // pread may return less than asked (signals, pipes, network file systems): go on until the end of the
+    // file or the amount asked.
     std::size_t lidos = 0;
-    while (lidos < esperado) {
-        const ssize_t n = ::pread(descritor_, bloco_.data() + lidos, esperado - lidos,
-                                  static_cast<off_t>(indice * tamanho + static_cast<std::int64_t>(lidos)));
+    while (lidos < quantidade) {
+        const ssize_t n = ::pread(descritor_, destino + lidos, quantidade - lidos,
+                                  static_cast<off_t>(deslocamento + static_cast<std::int64_t>(lidos)));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -94,6 +92,16 @@ void LeitorRegistros::CarregaBloco(std::int64_t indice)
         }
         lidos += static_cast<std::size_t>(n);
     }
+    return lidos;
+}
+
+void LeitorRegistros::CarregaBloco(std::int64_t indice)
+{
+    const auto tamanho = static_cast<std::int64_t>(tamanho_);
+    const std::int64_t capacidade = static_cast<std::int64_t>(bloco_.size()) / tamanho;
+    const std::int64_t quantos = std::min(capacidade, Registros() - indice);
+    const std::size_t esperado = static_cast<std::size_t>(quantos * tamanho);
+    const std::size_t lidos = LeAte(bloco_.data(), esperado, indice * tamanho);
     const std::int64_t completos = static_cast<std::int64_t>(lidos) / tamanho;
     if (completos == 0) {
         // The size taken at opening promised this record: the file was cut while the run read it.
@@ -121,20 +129,7 @@ std::string_view LeitorRegistros::Le()
 std::string LeitorRegistros::LeInicio(std::size_t quantidade)
 {
     std::string texto(quantidade, '\0');
-    std::size_t lidos = 0;
-    while (descritor_ >= 0 && lidos < quantidade) {
-        const ssize_t n = ::pread(descritor_, texto.data() + lidos, quantidade - lidos, static_cast<off_t>(lidos));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw ErroEntradaSaida::DoSistema("Erro de leitura em", caminho_, errno);
-        }
-        if (n == 0) {
-            break;
-        }
-        lidos += static_cast<std::size_t>(n);
-    }
+    const std::size_t lidos = descritor_ >= 0 ? LeAte(texto.data(), quantidade, 0) : 0;
     texto.resize(lidos);
     return texto;
 }

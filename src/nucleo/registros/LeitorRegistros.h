@@ -46,6 +46,8 @@ public:
 
 private:
     void CarregaBloco(std::int64_t indice);
+    // Reads up to `quantidade` bytes at `deslocamento`; fewer only at the end of the file.
+    std::size_t LeAte(char* destino, std::size_t quantidade, std::int64_t deslocamento);
 
     int descritor_ = -1;
     std::string caminho_;
