@@ -21,7 +21,7 @@ namespace tessarin {
 // never waits: a record the thread has not digested is answered Desconhecido and the check digests it
 // itself. So that the two do not digest the same records, the thread keeps ahead of the loop: when it finds
 // itself at or behind the loop's last asked record of a file, it jumps a margin past it and leaves the
-// records in between to the loop. Each thread works at full speed to the end, whichever is faster.
+// records in between to the loop. Both cores so stay busy to the end, instead of one waiting for the other.
 //
 // The thread reads the three files through its own readers and keeps a bounded ring of verdicts per file,
 // never more than a ring ahead of the loop, so memory stays flat whatever the volume's size. Each slot
@@ -48,7 +48,7 @@ public:
 
     // The Mestre record's own code and its document code; the Item record's; the Destinatario record's.
     // Only the record loop asks. Asking tells the thread where the loop is: it moves ahead of it, and the
-    // ring drops the blocks before it.
+    // ring drops the lots before it.
     VereditoCodigo Mestre(std::int64_t indice);
     VereditoCodigo Documento(std::int64_t indice);
     VereditoCodigo Item(std::int64_t indice);
