@@ -102,8 +102,8 @@ TEST(DigestsAntecipados, RunIgualAoSequencial)
     }
 }
 
-// Each verdict is the check's own digest; a record behind the ring, past the file's end, or of a file that
-// could not be opened is left to the check.
+// Each verdict handed over is the check's own digest. The records just past the loop's position are left
+// to it, and so is a record behind the ring, past the file's end, or of a file that could not be opened.
 TEST(DigestsAntecipados, VereditosEForaDeOrdem)
 {
     const GeradorVolume gerador = VolumeComCodigosQuebrados();
@@ -118,18 +118,33 @@ TEST(DigestsAntecipados, VereditosEForaDeOrdem)
     ASSERT_TRUE(mestre.Abre((pasta / nomes.Mestre).string(), tamanhos.Mestre, nullptr));
     ASSERT_TRUE(item.Abre((pasta / nomes.Item).string(), tamanhos.Item, nullptr));
     const auto veredito = [](bool confere) { return confere ? VereditoCodigo::Confere : VereditoCodigo::Diverge; };
+    const auto esperadoItem = [&](std::int64_t k) {
+        item.Posiciona(k);
+        return veredito(CodigoRegistroConfere(item.Le()));
+    };
+    constexpr std::int64_t margem = DigestsAntecipados::Margem;
+
+    // Nothing asked yet: the thread starts a margin in and stops a ring ahead.
+    digests.AguardaAdiantado();
     for (std::int64_t i = 0; i < mestre.Registros(); ++i) {
         mestre.Posiciona(i);
         const std::string_view r = mestre.Le();
-        ASSERT_EQ(digests.Mestre(i), veredito(CodigoRegistroConfere(r))) << i;
-        ASSERT_EQ(digests.Documento(i), veredito(CodigoDocumentoConfere(CortaCamposMestre(r, g), g))) << i;
+        const bool doLaco = i < margem;
+        ASSERT_EQ(digests.Mestre(i), doLaco ? VereditoCodigo::Desconhecido : veredito(CodigoRegistroConfere(r))) << i;
+        ASSERT_EQ(digests.Documento(i),
+                  doLaco ? VereditoCodigo::Desconhecido : veredito(CodigoDocumentoConfere(CortaCamposMestre(r, g), g)))
+            << i;
         EXPECT_EQ(digests.Destinatario(i), VereditoCodigo::Desconhecido);
     }
-    for (const std::int64_t k : {0, 1, 2, 2050, 20000, 32768, 35999}) {
-        item.Posiciona(k);
-        EXPECT_EQ(digests.Item(k), veredito(CodigoRegistroConfere(item.Le()))) << k;
+    for (const std::int64_t k : std::initializer_list<std::int64_t>{0, 1, margem - 1, margem, 2050, 20000}) {
+        EXPECT_EQ(digests.Item(k), k < margem ? VereditoCodigo::Desconhecido : esperadoItem(k)) << k;
     }
-    EXPECT_EQ(digests.Item(2050), VereditoCodigo::Desconhecido); // its block was released
+    // The loop moved on, so the ring reaches the items past the first ring's worth.
+    digests.AguardaAdiantado();
+    for (const std::int64_t k : {DigestsAntecipados::Capacidade, std::int64_t{35999}}) {
+        EXPECT_EQ(digests.Item(k), esperadoItem(k)) << k;
+    }
+    EXPECT_EQ(digests.Item(2050), VereditoCodigo::Desconhecido); // its slot now holds a record a ring on
     EXPECT_EQ(digests.Item(36000), VereditoCodigo::Desconhecido);
     EXPECT_EQ(digests.Mestre(-1), VereditoCodigo::Desconhecido);
     // Stopping keeps what was already handed over.

@@ -16,16 +16,20 @@
 
 namespace tessarin {
 
-// Takes the record digests of a volume on a thread of its own, ahead of the record loop, and hands the
-// loop each record's verdict: the digests are most of a run's cost and the checks most of the rest, so two
-// cores run them side by side. The thread reads the three files through its own readers, in order, and
-// keeps a bounded ring of verdicts per file, so memory stays flat whatever the volume's size.
+// Takes record digests of a volume on a thread of its own and hands the record loop each verdict it has:
+// the digests are most of a run's cost and the checks most of the rest, so two cores share them. The loop
+// never waits: a record the thread has not digested is answered Desconhecido and the check digests it
+// itself. So that the two do not digest the same records, the thread keeps ahead of the loop: when it finds
+// itself at or behind the loop's last asked record of a file, it jumps a margin past it and leaves the
+// records in between to the loop. Both cores so stay busy to the end, instead of one waiting for the other.
 //
-// The loop asks in its own order. A record the ring no longer holds (the item walk jumped back), one the
-// thread could not read, or one not digested before Para() gets Desconhecido and the check digests the record
-// itself; the verdicts are the same either way, so the occurrences and their order do not depend on
-// timing. A read failure of the thread is not reported by it: the loop reads the same records and meets
-// the failure at the point it always did.
+// The thread reads the three files through its own readers and keeps a bounded ring of verdicts per file,
+// never more than a ring ahead of the loop, so memory stays flat whatever the volume's size. Each slot
+// carries the index it was written for, so a record the ring no longer holds (the item walk jumped back),
+// one the thread skipped or could not read, or one not digested before Para() is simply Desconhecido; the
+// verdicts are the same either way, so the occurrences and their order do not depend on timing. A read
+// failure of the thread is not reported by it: the loop reads the same records and meets the failure at
+// the point it always did.
 class DigestsAntecipados
 {
 public:
@@ -37,52 +41,66 @@ public:
 
     // Starts the thread. A file that cannot be opened leaves its verdicts unknown.
     DigestsAntecipados(GeracaoLayout geracao, const Arquivo& mestre, const Arquivo& item, const Arquivo& destinatario);
-    // Stops the thread and waits for it (at most one block of digests).
+    // Stops the thread and waits for it (at most one lot of digests).
     ~DigestsAntecipados();
     DigestsAntecipados(const DigestsAntecipados&) = delete;
     DigestsAntecipados& operator=(const DigestsAntecipados&) = delete;
 
     // The Mestre record's own code and its document code; the Item record's; the Destinatario record's.
-    // Asking for a record lets the ring drop the blocks before it.
+    // Only the record loop asks. Asking tells the thread where the loop is: it moves ahead of it, and the
+    // ring drops the lots before it.
     VereditoCodigo Mestre(std::int64_t indice);
     VereditoCodigo Documento(std::int64_t indice);
     VereditoCodigo Item(std::int64_t indice);
     VereditoCodigo Destinatario(std::int64_t indice);
 
+    // Waits until the thread has nothing more it may do until the loop moves on: each file digested to its
+    // end or a ring ahead of the loop. A run never needs it; it lets a caller see what was handed over
+    // without racing the thread.
+    void AguardaAdiantado();
+
     // Stops the thread; records it had not digested are then answered Desconhecido.
     void Para();
 
-    // Records per block, blocks per ring.
-    static constexpr std::int64_t RegistrosPorBloco = 2048;
-    static constexpr std::int64_t BlocosPorAnel = 16;
+    // Records per lot the thread digests at a time; how far past the loop it jumps when caught up; records
+    // a ring holds, a whole number of lots.
+    static constexpr std::int64_t RegistrosPorLote = 256;
+    static constexpr std::int64_t Margem = 64;
+    static constexpr std::int64_t Capacidade = 128 * RegistrosPorLote;
 
 private:
     enum Fluxo { FluxoMestre, FluxoItem, FluxoDestinatario, QuantidadeFluxos };
-    // Bits of a ring entry.
-    static constexpr std::uint8_t RegistroConfere = 1, DocumentoConfere = 2;
+    // What the thread may do next: digest a lot, wait for the loop to move on, or stop for good.
+    enum class Escolha { Lote, Cheio, Fim };
+    // Bits of a ring slot under its tag, (index + 1) << 8: a fresh slot of zeros matches no index.
+    static constexpr std::uint64_t RegistroConfere = 1, DocumentoConfere = 2;
 
     struct Anel
     {
-        LeitorRegistros Leitor;              // the thread's only
-        std::size_t Digerido = 0;            // bytes of a record its check digests
-        std::atomic<std::int64_t> Total{0};  // records the thread may digest; cut if the file ends early
-        std::int64_t Base = 0;               // first index still held; moved by the loop, under the lock
-        std::atomic<std::int64_t> Pronto{0}; // entries [Base, Pronto) are published
-        std::vector<std::uint8_t> Entradas;
+        LeitorRegistros Leitor;                // the thread's only
+        std::size_t Digerido = 0;              // bytes of a record its check digests
+        std::atomic<std::int64_t> Total{0};    // records the thread may digest; cut if the file ends early
+        std::atomic<std::int64_t> Posicao{-1}; // the loop's furthest asked record
+        std::atomic<std::int64_t> Base{0};     // the lot of that record: the ring holds [Base, Base + Capacidade)
+        std::int64_t PosicaoLaco = -1;         // the loop's own copies of the two, to store only on a change
+        std::int64_t BaseLaco = 0;
+        std::int64_t Proximo = 0; // the thread's next record
+        std::unique_ptr<std::atomic<std::uint64_t>[]> Slots;
     };
 
-    std::uint8_t Entrada(Fluxo fluxo, std::int64_t indice, bool& conhecida);
+    std::uint64_t Entrada(Fluxo fluxo, std::int64_t indice);
     void Trabalha();
     bool ProximoLote(Fluxo& fluxo, std::int64_t& inicio, std::int64_t& fim);
+    Escolha EscolheLote(Fluxo& fluxo, std::int64_t& inicio, std::int64_t& fim);
     void Calcula(Fluxo fluxo, std::int64_t inicio, std::int64_t fim, std::vector<std::uint8_t>& lote);
 
     GeracaoLayout geracao_;
     std::array<Anel, QuantidadeFluxos> aneis_;
     std::mutex mutex_;
     std::condition_variable mudou_;
-    bool parar_ = false;    // under the lock
-    bool terminou_ = false; // under the lock: the thread ended (done, stopped or failed)
-    int vez_ = 0;           // the thread's round-robin over the files
+    std::atomic<bool> parar_{false};
+    std::atomic<bool> dormindo_{false}; // the thread waits for the loop to move on
+    bool adiantado_ = false;            // under the lock: the thread has nothing it may do, or has ended
     std::thread trabalhador_;
 };
 
