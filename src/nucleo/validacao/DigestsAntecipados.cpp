@@ -100,32 +100,30 @@ std::uint64_t DigestsAntecipados::Entrada(Fluxo fluxo, std::int64_t indice)
     return (vaga & ~std::uint64_t{0xff}) == Etiqueta(indice) ? vaga : 0;
 }
 
+VereditoCodigo DigestsAntecipados::Veredito(Fluxo fluxo, std::int64_t indice, std::uint64_t bit)
+{
+    const std::uint64_t e = Entrada(fluxo, indice);
+    return e == 0 ? VereditoCodigo::Desconhecido : ((e & bit) != 0 ? VereditoCodigo::Confere : VereditoCodigo::Diverge);
+}
+
 VereditoCodigo DigestsAntecipados::Mestre(std::int64_t indice)
 {
-    const std::uint64_t e = Entrada(FluxoMestre, indice);
-    return e == 0 ? VereditoCodigo::Desconhecido
-                  : ((e & RegistroConfere) != 0 ? VereditoCodigo::Confere : VereditoCodigo::Diverge);
+    return Veredito(FluxoMestre, indice, RegistroConfere);
 }
 
 VereditoCodigo DigestsAntecipados::Documento(std::int64_t indice)
 {
-    const std::uint64_t e = Entrada(FluxoMestre, indice);
-    return e == 0 ? VereditoCodigo::Desconhecido
-                  : ((e & DocumentoConfere) != 0 ? VereditoCodigo::Confere : VereditoCodigo::Diverge);
+    return Veredito(FluxoMestre, indice, DocumentoConfere);
 }
 
 VereditoCodigo DigestsAntecipados::Item(std::int64_t indice)
 {
-    const std::uint64_t e = Entrada(FluxoItem, indice);
-    return e == 0 ? VereditoCodigo::Desconhecido
-                  : ((e & RegistroConfere) != 0 ? VereditoCodigo::Confere : VereditoCodigo::Diverge);
+    return Veredito(FluxoItem, indice, RegistroConfere);
 }
 
 VereditoCodigo DigestsAntecipados::Destinatario(std::int64_t indice)
 {
-    const std::uint64_t e = Entrada(FluxoDestinatario, indice);
-    return e == 0 ? VereditoCodigo::Desconhecido
-                  : ((e & RegistroConfere) != 0 ? VereditoCodigo::Confere : VereditoCodigo::Diverge);
+    return Veredito(FluxoDestinatario, indice, RegistroConfere);
 }
 
 DigestsAntecipados::Escolha DigestsAntecipados::EscolheLote(Fluxo& fluxo, std::int64_t& inicio, std::int64_t& fim)

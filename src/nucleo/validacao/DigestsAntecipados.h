@@ -89,6 +89,7 @@ private:
     };
 
     std::uint64_t Entrada(Fluxo fluxo, std::int64_t indice);
+    VereditoCodigo Veredito(Fluxo fluxo, std::int64_t indice, std::uint64_t bit);
     void Trabalha();
     bool ProximoLote(Fluxo& fluxo, std::int64_t& inicio, std::int64_t& fim);
     Escolha EscolheLote(Fluxo& fluxo, std::int64_t& inicio, std::int64_t& fim);
