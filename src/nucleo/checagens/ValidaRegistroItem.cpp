@@ -35,11 +35,7 @@ struct Verificacao
     bool Comunicacao() const { return Modelo() == "21" || Modelo() == "22"; }
     void Reporta(int codigo, std::string_view conteudo) const { Registra(ctx, codigo, indice, conteudo); }
 
-    // From 1701 a value must also be plain digits after an optional "-": "+" is refused there.
-    bool Numerico(std::string_view texto, std::int64_t& valor) const
-    {
-        return AlgarismosCurtos(texto, valor) || (!NaoNumerico(texto, valor) && (!de1701 || InteiroComSinal(texto)));
-    }
+    bool Numerico(std::string_view texto, std::int64_t& valor) const { return InteiroDoCampo(texto, de1701, valor); }
 };
 
 bool SoBrancos(std::string_view texto)

@@ -318,8 +318,7 @@ void Valores(ContextoValidacao& ctx, const CamposMestre& m, const Regras& r)
     const std::array<std::string_view, 5> campos = {m.ValorTotal, m.BaseIcms, m.ValorIcms, m.Isentas, m.Outros};
     for (std::size_t i = 0; i < campos.size(); ++i) {
         std::int64_t valor = 0;
-        if (AlgarismosCurtos(campos[i], valor) ||
-            (!NaoNumerico(campos[i], valor) && (!r.De1701 || InteiroComSinal(campos[i])))) {
+        if (InteiroDoCampo(campos[i], r.De1701, valor)) {
             ctx.Mestre.Valores[i] = static_cast<double>(valor);
         } else {
             ctx.Mestre.Valores[i] = 0;

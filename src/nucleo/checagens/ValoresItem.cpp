@@ -58,10 +58,7 @@ std::int64_t IcmsDoMestre(const ContextoValidacao& ctx)
 {
     const std::string_view campo = CortesMestre(ctx.Geracao).Campo(ctx.RegistroMestre, 16);
     std::int64_t v = 0;
-    if (NaoNumerico(campo, v) || !InteiroComSinal(campo)) {
-        return 0;
-    }
-    return v;
+    return InteiroDoCampo(campo, true, v) ? v : 0;
 }
 
 } // namespace

@@ -119,6 +119,11 @@ bool TerminalValido(std::string_view texto)
            !SoZeros(texto.substr(3));
 }
 
+bool InteiroDoCampo(std::string_view texto, bool de1701, std::int64_t& valor)
+{
+    return AlgarismosCurtos(texto, valor) || (!NaoNumerico(texto, valor) && (!de1701 || InteiroComSinal(texto)));
+}
+
 bool InteiroComSinal(std::string_view texto)
 {
     // A "-" only in front, then at least one digit and nothing else.

@@ -42,6 +42,10 @@ bool InteiroComSinal(std::string_view texto);
 // Eight digits AAAAMMDD, a real date between the years (texts, both included); 29 February only in the
 // years 2004 to 2096 divisible by four.
 bool DataValida(std::string_view data, std::string_view anoMinimo, std::string_view anoMaximo);
+// A value or quantity field of the volume files read as a whole number: any text NaoNumerico accepts,
+// and from reference 1701 only digits after an optional "-" (a "+" is refused there). Sets `valor` when
+// it answers true. The Mestre and Item checks and the volume builder read their values this way.
+bool InteiroDoCampo(std::string_view texto, bool de1701, std::int64_t& valor);
 // CPF, CNPJ and IE-SP: exactly 11, 14 or 12 digits (CNPJ and IE may carry blanks around them and the
 // separators "." "/" "-"), check digits right; fourteen or twelve zeros are refused.
 bool CpfValido(std::string_view texto);

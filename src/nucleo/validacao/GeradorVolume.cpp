@@ -479,7 +479,7 @@ std::string GeradorVolume::Gera(Saida& saida) const
             for (int campo = 18; campo <= 24; ++campo) {
                 const std::string_view texto = item.De(itemReg, campo);
                 std::int64_t lido = 0;
-                if (!NaoNumerico(texto, lido) && (!v03 || InteiroComSinal(texto))) {
+                if (InteiroDoCampo(texto, v03, lido)) {
                     somas[static_cast<std::size_t>(campo - 18)] += lido;
                 }
             }
