@@ -3,6 +3,8 @@
 #include "principal/ArquivoIni.h"
 #include "principal/RegrasIdentificacao.h"
 
+#include "IdentificacaoCompleta.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,24 +21,6 @@ namespace tessarin {
 namespace fs = std::filesystem;
 
 namespace {
-
-Identificacao Completa()
-{
-    Identificacao id;
-    id.RazaoSocial = ParaWin1252("Companhia Elétrica São João");
-    id.IE = "110.042.490.114";
-    id.CNPJ = "11.222.333/0001-81";
-    id.Endereco = "Rua das Flores, 100";
-    id.Bairro = "Centro";
-    id.Municipio = ParaWin1252("São Paulo");
-    id.CEP = "01310-100";
-    id.UF = "SP";
-    id.Nome = "Maria Souza";
-    id.Cargo = "Diretora";
-    id.Telefone = "11-987654321";
-    id.Email = "maria@empresa.com.br";
-    return id;
-}
 
 class IdentificacaoArquivo : public ::testing::Test
 {
@@ -79,7 +63,7 @@ protected:
 
 TEST_F(IdentificacaoArquivo, NovoArquivoTemTresSecoesEmOrdemEVoltaIgual)
 {
-    auto id = Completa();
+    auto id = teste::IdentificacaoCompleta();
     id.Nome = " Maria Souza "; // blanks at the ends survive the round trip
     id.Cargo = "\"Diretora\"";
     const auto arquivo = pasta_ / "identificacao.ini";
@@ -127,7 +111,7 @@ TEST_F(IdentificacaoArquivo, GravarSobreArquivoExistenteSoTrocaNossasChaves)
                      "\n"
                      "[Final]\r\n"
                      "x=1");
-    auto id = Completa();
+    auto id = teste::IdentificacaoCompleta();
     id.Telefone = "11-12345678 ";
     std::string erro;
     ASSERT_TRUE(GravaIdentificacao(arquivo, id, erro)) << erro;
@@ -250,7 +234,7 @@ TEST_F(IdentificacaoArquivo, EntradaRuimDaErroClaroComONome)
 
     // Saving over a file that cannot be read refuses instead of wiping the file.
     std::string erro;
-    EXPECT_FALSE(GravaIdentificacao(binario, Completa(), erro));
+    EXPECT_FALSE(GravaIdentificacao(binario, teste::IdentificacaoCompleta(), erro));
     EXPECT_NE(erro.find(binario.string()), std::string::npos);
     EXPECT_EQ(Le(binario), std::string("[IDENTIFICACAO]\r\nIE=1\0\x01\x02", 24));
 }
@@ -277,7 +261,7 @@ TEST_F(IdentificacaoArquivo, GravacaoQueFalhaNaoEstragaNada)
     Escreve(arquivo, original);
 
     // A value that cannot stand on one line is refused before anything is written.
-    auto quebrado = Completa();
+    auto quebrado = teste::IdentificacaoCompleta();
     quebrado.Endereco = "Rua A\r\n[IDENTIFICACAO]";
     std::string erro;
     EXPECT_FALSE(GravaIdentificacao(arquivo, quebrado, erro));
@@ -287,12 +271,12 @@ TEST_F(IdentificacaoArquivo, GravacaoQueFalhaNaoEstragaNada)
 
     // A folder that does not exist.
     const auto semPasta = pasta_ / "nao-ha" / "identificacao.ini";
-    EXPECT_FALSE(GravaIdentificacao(semPasta, Completa(), erro));
+    EXPECT_FALSE(GravaIdentificacao(semPasta, teste::IdentificacaoCompleta(), erro));
     EXPECT_NE(erro.find(semPasta.string()), std::string::npos) << erro;
 
     // A folder standing where the file should go.
     fs::create_directory(pasta_ / "pasta.ini");
-    EXPECT_FALSE(GravaIdentificacao(pasta_ / "pasta.ini", Completa(), erro));
+    EXPECT_FALSE(GravaIdentificacao(pasta_ / "pasta.ini", teste::IdentificacaoCompleta(), erro));
     EXPECT_NE(erro.find("pasta.ini"), std::string::npos) << erro;
 
     EXPECT_EQ(Nomes(), (std::vector<std::string>{"identificacao.ini", "pasta.ini"}));
@@ -306,9 +290,9 @@ TEST_F(IdentificacaoArquivo, GravarPorLinkSimbolicoTrocaODestino)
     const auto link = pasta_ / "link.ini";
     fs::create_symlink(alvo, link);
     std::string erro;
-    ASSERT_TRUE(GravaIdentificacao(link, Completa(), erro)) << erro;
+    ASSERT_TRUE(GravaIdentificacao(link, teste::IdentificacaoCompleta(), erro)) << erro;
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(LeIdentificacao(alvo).Dados, Completa());
+    EXPECT_EQ(LeIdentificacao(alvo).Dados, teste::IdentificacaoCompleta());
     EXPECT_TRUE(Le(alvo).starts_with("[Outro]\r\na=1\r\n\r\n[IDENTIFICACAO]\r\n"));
 }
 #endif
@@ -330,7 +314,8 @@ TEST_F(IdentificacaoArquivo, NomeDoArquivoGravado)
     const auto pastaComPonto = pasta_ / "meus.dados";
     fs::create_directory(pastaComPonto);
     std::string erro;
-    ASSERT_TRUE(GravaIdentificacao(NomeArquivoIdentificacao(pastaComPonto / "empresa.txt"), Completa(), erro));
+    ASSERT_TRUE(GravaIdentificacao(NomeArquivoIdentificacao(pastaComPonto / "empresa.txt"),
+                                   teste::IdentificacaoCompleta(), erro));
     EXPECT_TRUE(fs::is_regular_file(pastaComPonto / "empresa.ini"));
     EXPECT_FALSE(fs::exists(pastaComPonto / "empresa.txt"));
 }

@@ -1,6 +1,8 @@
 #include "dados/Texto1252.h"
 #include "principal/RegrasIdentificacao.h"
 
+#include "IdentificacaoCompleta.h"
+
 #include <gtest/gtest.h>
 
 namespace tessarin {
@@ -8,24 +10,6 @@ namespace tessarin {
 namespace {
 
 using C = CampoIdentificacao;
-
-Identificacao Completa()
-{
-    Identificacao id;
-    id.RazaoSocial = ParaWin1252("Companhia Elétrica São João");
-    id.IE = "110.042.490.114";
-    id.CNPJ = "11.222.333/0001-81";
-    id.Endereco = "Rua das Flores, 100";
-    id.Bairro = "Centro";
-    id.Municipio = ParaWin1252("São Paulo");
-    id.CEP = "01310-100";
-    id.UF = "SP";
-    id.Nome = "Maria Souza";
-    id.Cargo = "Diretora";
-    id.Telefone = "11-987654321";
-    id.Email = "maria@empresa.com.br";
-    return id;
-}
 
 } // namespace
 
@@ -86,7 +70,7 @@ TEST(IdentificacaoRegras, ChecaSaidaCampo)
 
 TEST(IdentificacaoRegras, VerificaIdentificacaoExigeCadaCampo)
 {
-    const auto valida = VerificaIdentificacao(Completa());
+    const auto valida = VerificaIdentificacao(teste::IdentificacaoCompleta());
     EXPECT_TRUE(valida.Valida);
     EXPECT_TRUE(valida.Mensagem.empty());
 
@@ -111,7 +95,7 @@ TEST(IdentificacaoRegras, VerificaIdentificacaoExigeCadaCampo)
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.texto);
-        auto id = Completa();
+        auto id = teste::IdentificacaoCompleta();
         id.UF = "RJ"; // keeps the SP state-registration rule out of the way
         TextoDoCampo(id, caso.campo) = caso.texto;
         const auto resultado = VerificaIdentificacao(id);
@@ -120,7 +104,7 @@ TEST(IdentificacaoRegras, VerificaIdentificacaoExigeCadaCampo)
     }
 
     // The at sign is the e-mail field's own concern, not the enabling rule's.
-    auto semArroba = Completa();
+    auto semArroba = teste::IdentificacaoCompleta();
     semArroba.Email = "maria.empresa";
     EXPECT_TRUE(VerificaIdentificacao(semArroba).Valida);
 
@@ -131,7 +115,7 @@ TEST(IdentificacaoRegras, VerificaIdentificacaoExigeCadaCampo)
 
 TEST(IdentificacaoRegras, InscricaoEstadualDeSp)
 {
-    auto id = Completa();
+    auto id = teste::IdentificacaoCompleta();
     id.IE = "110.042.490.115"; // second check digit wrong
     const auto sp = VerificaIdentificacao(id);
     EXPECT_FALSE(sp.Valida);
@@ -145,7 +129,7 @@ TEST(IdentificacaoRegras, InscricaoEstadualDeSp)
     // Only "SP" exactly triggers the SP check digits.
     for (const char* uf : {"RJ", "sp", "SP "}) {
         SCOPED_TRACE(uf);
-        auto outra = Completa();
+        auto outra = teste::IdentificacaoCompleta();
         outra.IE = "110.042.490.115";
         outra.UF = uf;
         const auto resultado = VerificaIdentificacao(outra);
