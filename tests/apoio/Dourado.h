@@ -112,6 +112,19 @@ struct ExecucaoDourada
     }
 };
 
+// The parameters of a sample volume: reference, UF and model, and its size (documents, items each).
+inline ParametrosVolume ParametrosDe(std::string referencia, std::string uf, std::string modelo,
+                                     std::int64_t documentos = 3, int itens = 2)
+{
+    ParametrosVolume p;
+    p.Referencia = std::move(referencia);
+    p.Uf = std::move(uf);
+    p.Modelo = std::move(modelo);
+    p.Documentos = documentos;
+    p.ItensPorDocumento = itens;
+    return p;
+}
+
 // Writes the generator's volume into a fresh folder named after the case; returns the folder.
 inline std::filesystem::path GravaVolume(const std::string& caso, const GeradorVolume& gerador)
 {

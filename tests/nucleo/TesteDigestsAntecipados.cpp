@@ -20,12 +20,7 @@ namespace {
 GeradorVolume VolumeComCodigosQuebrados(const char* referencia = "1701", const char* uf = "SP",
                                         const char* modelo = "22")
 {
-    ParametrosVolume p;
-    p.Referencia = referencia;
-    p.Uf = uf;
-    p.Modelo = modelo;
-    p.Documentos = 12000;
-    p.ItensPorDocumento = 3;
+    ParametrosVolume p = ParametrosDe(referencia, uf, modelo, 12000, 3);
     GeradorVolume g(p);
     const int mestre = LayoutMestre(g.Geracao()).Tamanho;
     const int item = LayoutItem(g.Geracao()).Tamanho;

@@ -64,12 +64,7 @@ void Define(GeradorVolume& g, std::int64_t documento, int campo, const std::stri
 // so that each is a warning while the 2012 rule does not hold and an error once it does.
 GeradorVolume VolumeSpAnterior2012()
 {
-    ParametrosVolume p;
-    p.Referencia = "1105";
-    p.Uf = "SP";
-    p.Modelo = "06";
-    p.Documentos = 6;
-    p.ItensPorDocumento = 1;
+    ParametrosVolume p = ParametrosDe("1105", "SP", "06", 6, 1);
     GeradorVolume g(p);
     Define(g, 1, 4, " RUA DAS FLORES"); // 330 / 331
     Define(g, 1, 5, "12A");             // 305 / 322
@@ -125,12 +120,7 @@ TEST(DouradoDestinatario, VolumesLimpos)
     for (const Caso& c :
          {Caso{"dest-limpo-v01-sp", "1110", "SP", "22"}, Caso{"dest-limpo-v02-rs", "1606", "RS", "06"},
           Caso{"dest-limpo-v03-df", "1702", "DF", "22"}, Caso{"dest-limpo-v03-sp", "1701", "SP", "06"}}) {
-        ParametrosVolume p;
-        p.Referencia = c.referencia;
-        p.Uf = c.uf;
-        p.Modelo = c.modelo;
-        p.Documentos = 3;
-        p.ItensPorDocumento = 2;
+        ParametrosVolume p = ParametrosDe(c.referencia, c.uf, c.modelo, 3, 2);
         GeradorVolume gerador(p);
         ExecucaoDourada execucao(GravaVolume(c.nome, gerador), gerador.Nomes().Mestre, true);
         EXPECT_EQ(execucao.Resultado.Fim, FimValidacao::Concluida) << c.nome;
@@ -147,12 +137,7 @@ TEST(DouradoDestinatario, VolumesLimpos)
 // then holds only the summaries) and without it (every finding listed).
 TEST(DouradoDestinatario, VolumeMistoV03Sp)
 {
-    ParametrosVolume p;
-    p.Referencia = "1701";
-    p.Uf = "SP";
-    p.Modelo = "06";
-    p.Documentos = 20;
-    p.ItensPorDocumento = 1;
+    ParametrosVolume p = ParametrosDe("1701", "SP", "06", 20, 1);
     GeradorVolume g(p);
     // Document 0 stays clean.
     Define(g, 1, 1, "00012345678909");  // 301
@@ -309,12 +294,7 @@ TEST(DouradoDestinatario, VolumeSpAnteriorHojeErros)
 // the customer code is not compared with the Mestre's, and nothing goes into the 07/2012 text.
 TEST(DouradoDestinatario, VolumeMistoV02ForaDeSp)
 {
-    ParametrosVolume p;
-    p.Referencia = "1510";
-    p.Uf = "RJ";
-    p.Modelo = "22";
-    p.Documentos = 6;
-    p.ItensPorDocumento = 1;
+    ParametrosVolume p = ParametrosDe("1510", "RJ", "22", 6, 1);
     GeradorVolume g(p);
     Define(g, 1, 4, "AB");            // 304
     Define(g, 1, 5, "1A");            // 305

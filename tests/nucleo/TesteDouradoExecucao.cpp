@@ -20,12 +20,7 @@ namespace fs = std::filesystem;
 // blocks delivery from 07/2012.
 ParametrosVolume Pequeno(std::int64_t documentos = 3, int itens = 2)
 {
-    ParametrosVolume p;
-    p.Referencia = "1103";
-    p.Uf = "RJ";
-    p.Modelo = "06";
-    p.Documentos = documentos;
-    p.ItensPorDocumento = itens;
+    ParametrosVolume p = ParametrosDe("1103", "RJ", "06", documentos, itens);
     return p;
 }
 

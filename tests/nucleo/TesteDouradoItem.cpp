@@ -88,10 +88,7 @@ TEST(DouradoItem, VolumesLimposComItensDeVariosGrupos)
         SCOPED_TRACE(c.nome);
         const bool energia = std::string(c.modelo) == "06";
         const bool v03 = std::string(c.referencia) >= "1701";
-        ParametrosVolume p;
-        p.Referencia = c.referencia;
-        p.Uf = c.uf;
-        p.Modelo = c.modelo;
+        ParametrosVolume p = ParametrosDe(c.referencia, c.uf, c.modelo);
         VolumeItens volume(p, {1, 3, 4, 2});
         // A taxed classification and CFOP of the document's kind: energy supply, or communication service
         // of type of use 1 (the type the generated documents carry).
@@ -150,10 +147,7 @@ TEST(DouradoItem, VolumesLimposComItensDeVariosGrupos)
 // item one or two, in documents of different sizes. Run with the log and without it.
 TEST(DouradoItem, VolumeComFalhasDeItem)
 {
-    ParametrosVolume p;
-    p.Referencia = "1701";
-    p.Uf = "MG";
-    p.Modelo = "21";
+    ParametrosVolume p = ParametrosDe("1701", "MG", "21");
     VolumeItens v(p, {4, 5, 4, 5, 4, 3, 4, 5, 3});
     // Agreement with the Mestre record.
     v.Campo(0, 0, 1, "99999999999999"); // 201
@@ -245,10 +239,7 @@ TEST(DouradoItem, VolumeComFalhasDeItem)
 // a plus sign is a number, and the value and sign rules do not exist.
 TEST(DouradoItem, VolumeComFalhasDeItemAntesDe1701)
 {
-    ParametrosVolume p;
-    p.Referencia = "1510";
-    p.Uf = "RJ";
-    p.Modelo = "22";
+    ParametrosVolume p = ParametrosDe("1510", "RJ", "22");
     VolumeItens v(p, {3, 4});
     v.Campo(0, 0, 10, "5307");                                    // 233: group 08 without CFOP "0000"
     v.Item(0, 1, {"0101", "0000", 1000, 0, 0, 0, 1000, "0000"});  // 233: CFOP "0000" outside 08 and 09

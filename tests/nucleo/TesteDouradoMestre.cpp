@@ -89,12 +89,7 @@ TEST(DouradoMestre, VolumesLimposComTotais)
     for (const Caso& c :
          {Caso{"mestre-limpo-v01-22", "1103", "RJ", "22"}, Caso{"mestre-limpo-v02-06", "1510", "SP", "06"},
           Caso{"mestre-limpo-v03-22", "1702", "SP", "22"}}) {
-        ParametrosVolume p;
-        p.Referencia = c.referencia;
-        p.Uf = c.uf;
-        p.Modelo = c.modelo;
-        p.Documentos = 40;
-        p.ItensPorDocumento = 3;
+        ParametrosVolume p = ParametrosDe(c.referencia, c.uf, c.modelo, 40, 3);
         GeradorVolume gerador(p);
         const auto pasta = GravaVolume(c.nome, gerador);
         ExecucaoDourada e(pasta, gerador.Nomes().Mestre, true);
@@ -134,12 +129,7 @@ TEST(DouradoMestre, VolumesLimposComTotais)
 // Record code divergences (136) and the item walk's 137 share one count; document codes (122) have their own.
 TEST(DouradoMestre, DivergenciasDeCodigos)
 {
-    ParametrosVolume p;
-    p.Referencia = "1510";
-    p.Uf = "SP";
-    p.Modelo = "22";
-    p.Documentos = 6;
-    p.ItensPorDocumento = 2;
+    ParametrosVolume p = ParametrosDe("1510", "SP", "22", 6, 2);
     GeradorVolume gerador(p);
     Aplica(gerador, {
                         {ArquivoVolume::Mestre, 1, 21, "000000099"}, // beyond the 12 items: 137
@@ -178,11 +168,7 @@ TEST(DouradoMestre, Divergencia137SoApareceComO136Seguinte)
     };
     for (const Caso& c :
          {Caso{"so-137", false, "", Cor::Branco}, Caso{"136-e-137", true, DivergenciasNaCelula(1), Cor::Vermelho}}) {
-        ParametrosVolume p;
-        p.Referencia = "1510";
-        p.Uf = "SP";
-        p.Modelo = "22";
-        p.Documentos = 3;
+        ParametrosVolume p = ParametrosDe("1510", "SP", "22", 3);
         GeradorVolume gerador(p);
         ASSERT_TRUE(gerador.DefineCampo(ArquivoVolume::Mestre, 2, 21, "000000099"));
         if (c.corrompeCodigo) {
@@ -200,12 +186,7 @@ TEST(DouradoMestre, Divergencia137SoApareceComO136Seguinte)
 // items (189) and a terminal that the items' classification requires (195).
 TEST(DouradoMestre, SomasDoDocumento)
 {
-    ParametrosVolume p;
-    p.Referencia = "1702";
-    p.Uf = "SP";
-    p.Modelo = "22";
-    p.Documentos = 5;
-    p.ItensPorDocumento = 2;
+    ParametrosVolume p = ParametrosDe("1702", "SP", "22", 5, 2);
     GeradorVolume gerador(p);
     // Document 0's items add up to 10.00 + 12.50 = 22.50.
     Aplica(gerador, {
@@ -228,12 +209,7 @@ TEST(DouradoMestre, SomasDoDocumento)
 // Generation v_03: one or two faults of different steps in each document.
 TEST(DouradoMestre, FalhasMisturadasV03)
 {
-    ParametrosVolume p;
-    p.Referencia = "1702";
-    p.Uf = "SP";
-    p.Modelo = "22";
-    p.Documentos = 16;
-    p.ItensPorDocumento = 1;
+    ParametrosVolume p = ParametrosDe("1702", "SP", "22", 16, 1);
     GeradorVolume gerador(p);
     const auto m = ArquivoVolume::Mestre;
     // Where an item or Destinatário field must repeat the Mestre's, it follows the Mestre, so that mostly the
@@ -297,12 +273,7 @@ TEST(DouradoMestre, FalhasMisturadasV03)
 // Generation v_01, outside SP: the warnings of the older rules beside errors of the common steps.
 TEST(DouradoMestre, FalhasMisturadasV01)
 {
-    ParametrosVolume p;
-    p.Referencia = "1103";
-    p.Uf = "RJ";
-    p.Modelo = "22";
-    p.Documentos = 8;
-    p.ItensPorDocumento = 1;
+    ParametrosVolume p = ParametrosDe("1103", "RJ", "22", 8, 1);
     GeradorVolume gerador(p);
     const auto m = ArquivoVolume::Mestre;
     const auto i = ArquivoVolume::Item;
@@ -334,12 +305,7 @@ TEST(DouradoMestre, FalhasMisturadasV01)
 // Generation v_02, electric energy in SP: the SP-only rules of names, codes, installation and blanks.
 TEST(DouradoMestre, FalhasMisturadasV02Energia)
 {
-    ParametrosVolume p;
-    p.Referencia = "1510";
-    p.Uf = "SP";
-    p.Modelo = "06";
-    p.Documentos = 6;
-    p.ItensPorDocumento = 1;
+    ParametrosVolume p = ParametrosDe("1510", "SP", "06", 6, 1);
     GeradorVolume gerador(p);
     const auto m = ArquivoVolume::Mestre;
     const auto i = ArquivoVolume::Item;

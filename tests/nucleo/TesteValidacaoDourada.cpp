@@ -16,12 +16,7 @@ TEST(ValidacaoDourada, VolumesLimposPorGeracao)
     };
     for (const Caso& c : {Caso{"limpo-v01-06", "1103", "RJ", "06"}, Caso{"limpo-v02-22", "1510", "SP", "22"},
                           Caso{"limpo-v03-21", "1701", "MG", "21"}, Caso{"limpo-v03-06", "1702", "SP", "06"}}) {
-        ParametrosVolume p;
-        p.Referencia = c.referencia;
-        p.Uf = c.uf;
-        p.Modelo = c.modelo;
-        p.Documentos = 4;
-        p.ItensPorDocumento = 3;
+        ParametrosVolume p = ParametrosDe(c.referencia, c.uf, c.modelo, 4, 3);
         GeradorVolume gerador(p);
         const auto pasta = GravaVolume(c.nome, gerador);
         ExecucaoDourada execucao(pasta, gerador.Nomes().Mestre, true);
